@@ -1,0 +1,198 @@
+#include "Files.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace korv {
+
+bool FileExists(const QString& path) {
+    const QFileInfo fi(path);
+    return !path.isEmpty() && fi.exists() && fi.isFile();
+}
+
+bool FolderExists(const QString& path) {
+    const QFileInfo fi(path);
+    return !path.isEmpty() && fi.exists() && fi.isDir();
+}
+
+namespace {
+QStringList sortedNoCase(QStringList names) {
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+} // namespace
+
+QStringList listFiles(const QString& folder, const QStringList& patterns) {
+    // QDir's name filters follow the file system's case rules; match by hand instead.
+    QDir all(folder);
+    if (!all.exists()) return {};
+    all.setFilter(QDir::Files);
+    QStringList out;
+    for (const QString& name : all.entryList()) {
+        for (const QString& p : patterns) {
+            const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(p),
+                                        QRegularExpression::CaseInsensitiveOption);
+            if (re.match(name).hasMatch()) {
+                out << name;
+                break;
+            }
+        }
+    }
+    return sortedNoCase(out);
+}
+
+QStringList listFolders(const QString& folder) {
+    QDir dir(folder);
+    if (!dir.exists()) return {};
+    return sortedNoCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+}
+
+bool loadPicture(const QString& path, QImage& out, QString* error) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("cannot open %1").arg(path);
+        return false;
+    }
+    QImageReader reader(&f); // the format is found from the content
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(kPictureAllocationLimitMb);
+    reader.setAutoTransform(false);
+    QImage img = reader.read();
+    if (img.isNull()) {
+        if (error) *error = reader.errorString();
+        return false;
+    }
+    out = img.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error) *error = f.errorString();
+        return false;
+    }
+    if (f.write(data) != data.size()) {
+        if (error) *error = f.errorString();
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error) *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+bool encode(const QImage& img, const char* fmt, int quality, QByteArray& out, QString* error) {
+    QBuffer buf(&out);
+    buf.open(QIODevice::WriteOnly);
+    QImageWriter w(&buf, fmt);
+    if (quality >= 0) w.setQuality(quality);
+    // BMP files are written 24 bits deep, as the program's designs always were.
+    const QImage src = img.format() == QImage::Format_RGB888 || std::string(fmt) != "bmp"
+                           ? img
+                           : img.convertToFormat(QImage::Format_RGB888);
+    if (!w.write(src)) {
+        if (error) *error = w.errorString();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool saveBmp(const QImage& img, const QString& path, QString* error) {
+    QByteArray data;
+    return encode(img, "bmp", -1, data, error) && writeFileAtomic(path, data, error);
+}
+
+bool saveJpeg(const QImage& img, const QString& path, int quality, QString* error) {
+    QByteArray data;
+    return encode(img.convertToFormat(QImage::Format_RGB32), "jpeg", quality, data, error) &&
+           writeFileAtomic(path, data, error);
+}
+
+QString decodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (s.startsWith(QChar(0xFEFF))) s.remove(0, 1);
+        return s;
+    }
+    // Windows-1252, written out so that no codec plug-in is needed.
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        out += (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+bool readTextFile(const QString& path, QString& out) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    out = decodeText(f.readAll());
+    return true;
+}
+
+bool readLines(const QString& path, QStringList& out) {
+    QString text;
+    if (!readTextFile(path, text)) return false;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    out = text.split('\n');
+    if (!out.isEmpty() && out.last().isEmpty()) out.removeLast();
+    return true;
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error) {
+    QByteArray data;
+    for (const QString& l : lines) {
+        data += l.toUtf8();
+        data += "\r\n";
+    }
+    return writeFileAtomic(path, data, error);
+}
+
+QString programPath(const QString& programFolder, const QString& subPath) {
+    QString sub = subPath;
+    sub.replace('\\', '/');
+    QString path = programFolder;
+    while (path.endsWith('/') && path.size() > 1) path.chop(1);
+    // The program names its folders in varying case ("data" and "Data"); on a file
+    // system that tells case apart, take the spelling that exists.
+    const QStringList parts = sub.split('/', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        QString name = part;
+        if (!QFileInfo::exists(path + '/' + part)) {
+            const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            for (const QString& e : entries)
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    name = e;
+                    break;
+                }
+        }
+        path += '/' + name;
+    }
+    if (sub.endsWith('/')) path += '/';
+    return path;
+}
+
+} // namespace korv

@@ -1,0 +1,45 @@
+#pragma once
+// Files and folders as the program uses them: existence tests, listings, pictures,
+// atomic writes and text files (UTF-8 read with a Windows-1252 fall-back, CR LF written).
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace korv {
+
+bool FileExists(const QString& path);
+bool FolderExists(const QString& path);
+
+// Names (not paths) of the files in `folder` whose names match one of the patterns
+// ("*.bmp", "*.jpg"), matched and sorted without regard to case; each entry keeps its
+// real spelling.
+QStringList listFiles(const QString& folder, const QStringList& patterns);
+// Names of the sub-folders of `folder`, sorted without regard to case.
+QStringList listFolders(const QString& folder);
+
+// Largest picture that is decoded (in megabytes of decoded pixels).
+constexpr int kPictureAllocationLimitMb = 512;
+
+// Loads a BMP, JPEG or GIF file by its content, whatever its extension. Returns false
+// (and leaves `out` alone) when the file is missing, not a picture or too large.
+bool loadPicture(const QString& path, QImage& out, QString* error = nullptr);
+
+// Writes atomically: a temporary file renamed over the old one, so a failure leaves
+// the old file whole. Each returns false on failure.
+bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
+bool saveBmp(const QImage& img, const QString& path, QString* error = nullptr);
+bool saveJpeg(const QImage& img, const QString& path, int quality, QString* error = nullptr);
+
+// Text as UTF-8; bytes that are not valid UTF-8 are read as Windows-1252.
+QString decodeText(const QByteArray& bytes);
+bool readTextFile(const QString& path, QString& out);
+// Lines split on CR LF, LF or CR; a final empty line is not returned.
+bool readLines(const QString& path, QStringList& out);
+// Lines written as UTF-8, each ended with CR LF, atomically.
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Joins the program folder and a sub-path written with either kind of separator.
+QString programPath(const QString& programFolder, const QString& subPath);
+
+} // namespace korv

@@ -1,0 +1,115 @@
+#pragma once
+// The services of the old platform that the program's code calls, each replaceable
+// in tests: dialogs, time, random numbers, the busy pointer, shell and clipboard.
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace korv {
+
+inline const QString kProgramTitle = QStringLiteral("Korvamint Smidrovel");
+
+// Message-box flags and answers with the values the program was written against.
+namespace Mb {
+constexpr int OkOnly = 0;
+constexpr int OkCancel = 1;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace Mb
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // `buttons` combines a button set and an icon; an empty title gives the program's.
+    virtual int msgBox(const QString& prompt, int buttons = Mb::OkOnly,
+                       const QString& title = QString()) = 0;
+    // Cancel gives "".
+    virtual QString inputBox(const QString& prompt, const QString& title = QString(),
+                             const QString& defaultText = QString()) = 0;
+};
+
+// Real boxes on the screen.
+class QtDialogService : public DialogService {
+public:
+    int msgBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+};
+
+// Wall clock and monotonic time. Tests fix the wall clock and shorten pauses.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const;
+    double monotonicSeconds() const;
+    // Factor applied to every pause; 0 makes pauses return after one event round.
+    double pauseScale = 1.0;
+    void fix(const QDateTime& t) { fixed_ = t; }
+
+private:
+    QDateTime fixed_;
+};
+
+// One generator for the whole program: 0 <= next() < 1.
+class Random {
+public:
+    Random() : gen_(5489u) {}
+    void seed(unsigned s) { gen_.seed(s); }
+    double next() { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
+
+private:
+    std::mt19937 gen_;
+};
+
+// The screen's busy pointer as an on/off flag.
+class BusyPointer {
+public:
+    void set(bool busy);
+    bool isBusy() const { return busy_; }
+
+private:
+    bool busy_ = false;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a document or web address with the desktop's program; false on failure.
+    virtual bool open(const QString& pathOrUrl);
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual bool setImage(const QImage& img);
+};
+
+// Everything above in one bundle, handed to every window.
+struct Services {
+    std::shared_ptr<DialogService> dialogs = std::make_shared<QtDialogService>();
+    std::shared_ptr<Clock> clock = std::make_shared<Clock>();
+    std::shared_ptr<Shell> shell = std::make_shared<Shell>();
+    std::shared_ptr<Clipboard> clipboard = std::make_shared<Clipboard>();
+    Random random;
+    BusyPointer busy;
+    QString programFolder; // without a trailing separator
+};
+
+// Lets pending events run. With `userInput` false, mouse and key events wait, so that
+// a long pixel loop can keep the windows painted without being interrupted.
+void doEvents(bool userInput = true);
+
+// Waits `seconds` (scaled by the clock's pause factor) while events run.
+void Pause(Services& s, double seconds);
+
+} // namespace korv
