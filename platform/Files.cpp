@@ -124,6 +124,14 @@ bool saveJpeg(const QImage& img, const QString& path, int quality, QString* erro
            writeFileAtomic(path, data, error);
 }
 
+namespace {
+// Code points of the bytes 0x80 to 0x9F in Windows-1252 (the rest map to themselves).
+const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+} // namespace
+
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString s = utf8.decode(bytes);
@@ -131,16 +139,32 @@ QString decodeText(const QByteArray& bytes) {
         if (s.startsWith(QChar(0xFEFF))) s.remove(0, 1);
         return s;
     }
-    // Windows-1252, written out so that no codec plug-in is needed.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    return decodeWindows1252(bytes);
+}
+
+QString decodeWindows1252(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const unsigned char b = static_cast<unsigned char>(ch);
-        out += (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+        out += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QByteArray encodeWindows1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        char found = '?';
+        for (int b = 0; b < 32; ++b)
+            if (kCp1252High[b] == u) found = static_cast<char>(0x80 + b);
+        out += found;
     }
     return out;
 }
@@ -175,14 +199,16 @@ QString programPath(const QString& programFolder, const QString& subPath) {
     QString sub = subPath;
     sub.replace('\\', '/');
     QString path = programFolder;
-    while (path.endsWith('/') && path.size() > 1) path.chop(1);
+    while (path.endsWith('/') && path.size() > 1)
+        path.chop(1);
     // The program names its folders in varying case ("data" and "Data"); on a file
     // system that tells case apart, take the spelling that exists.
     const QStringList parts = sub.split('/', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         QString name = part;
         if (!QFileInfo::exists(path + '/' + part)) {
-            const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            const QStringList entries =
+                QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
             for (const QString& e : entries)
                 if (e.compare(part, Qt::CaseInsensitive) == 0) {
                     name = e;

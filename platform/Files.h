@@ -33,6 +33,9 @@ bool saveJpeg(const QImage& img, const QString& path, int quality, QString* erro
 
 // Text as UTF-8; bytes that are not valid UTF-8 are read as Windows-1252.
 QString decodeText(const QByteArray& bytes);
+QString decodeWindows1252(const QByteArray& bytes);
+// Characters that Windows-1252 lacks become '?'.
+QByteArray encodeWindows1252(const QString& text);
 bool readTextFile(const QString& path, QString& out);
 // Lines split on CR LF, LF or CR; a final empty line is not returned.
 bool readLines(const QString& path, QStringList& out);

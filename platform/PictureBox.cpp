@@ -28,10 +28,12 @@ void placeInContainer(QWidget* w, double left, double top, double width, double 
 }
 
 double leftInContainer(const QWidget* w) {
-    return (w->x() - containerOrigin(w->parentWidget()).x()) * containerUnitsPerPixel(w->parentWidget());
+    return (w->x() - containerOrigin(w->parentWidget()).x()) *
+           containerUnitsPerPixel(w->parentWidget());
 }
 double topInContainer(const QWidget* w) {
-    return (w->y() - containerOrigin(w->parentWidget()).y()) * containerUnitsPerPixel(w->parentWidget());
+    return (w->y() - containerOrigin(w->parentWidget()).y()) *
+           containerUnitsPerPixel(w->parentWidget());
 }
 double widthInContainer(const QWidget* w) {
     return w->width() * containerUnitsPerPixel(w->parentWidget());
@@ -56,7 +58,11 @@ void PictureBox::Move(double left, double top, double width, double height) {
 
 void PictureBox::setAutoSize(bool on) {
     autoSize_ = on;
-    if (on && !picture_.isNull()) resize(picture_.width() + 2 * borderPx(), picture_.height() + 2 * borderPx());
+    if (on && !picture_.isNull()) {
+        resize(picture_.width() + 2 * borderPx(), picture_.height() + 2 * borderPx());
+        // A hidden widget gets its resize event only when shown.
+        syncSurfaceSize();
+    }
 }
 
 void PictureBox::setBorderStyle(Border b) {
@@ -80,7 +86,9 @@ void PictureBox::setPicture(const QImage& img) {
     update();
 }
 
-void PictureBox::clearPicture() { setPicture(QImage()); }
+void PictureBox::clearPicture() {
+    setPicture(QImage());
+}
 
 void PictureBox::Cls() {
     surface_.clear(surface_.backColor);
@@ -91,7 +99,9 @@ void PictureBox::Cls() {
     update();
 }
 
-void PictureBox::Refresh() { update(); }
+void PictureBox::Refresh() {
+    update();
+}
 
 void PictureBox::syncSurfaceSize() {
     const int w = std::max(0, width() - 2 * borderPx());
@@ -100,9 +110,13 @@ void PictureBox::syncSurfaceSize() {
     surface_.resize(w, h, surface_.backColor);
 }
 
-QSize PictureBox::sizeHint() const { return size(); }
+QSize PictureBox::sizeHint() const {
+    return size();
+}
 
-void PictureBox::resizeEvent(QResizeEvent*) { syncSurfaceSize(); }
+void PictureBox::resizeEvent(QResizeEvent*) {
+    syncSurfaceSize();
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -133,10 +147,14 @@ void PictureBox::eventArgs(QMouseEvent* e, int& shift, double& x, double& y) con
 namespace {
 int buttonOf(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return Mouse::Left;
-    case Qt::RightButton: return Mouse::Right;
-    case Qt::MiddleButton: return Mouse::Middle;
-    default: return 0;
+    case Qt::LeftButton:
+        return Mouse::Left;
+    case Qt::RightButton:
+        return Mouse::Right;
+    case Qt::MiddleButton:
+        return Mouse::Middle;
+    default:
+        return 0;
     }
 }
 int buttonsOf(Qt::MouseButtons b) {
@@ -170,8 +188,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
     int shift;
     double x, y;
     eventArgs(e, shift, x, y);
+    // The release that ends a double click is no second click.
+    const bool endsDoubleClick = releaseEndsDoubleClick_;
+    releaseEndsDoubleClick_ = false;
     if (onMouseUp) onMouseUp(buttonOf(e->button()), shift, x, y);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) onClick();
+    if (e->button() == Qt::LeftButton && !endsDoubleClick &&
+        rect().contains(e->position().toPoint()) && onClick)
+        onClick();
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -179,6 +202,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* e) {
     int shift;
     double x, y;
     eventArgs(e, shift, x, y);
+    releaseEndsDoubleClick_ = e->button() == Qt::LeftButton;
     if (onDblClick) onDblClick(buttonOf(e->button()), shift, x, y);
 }
 

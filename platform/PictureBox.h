@@ -101,6 +101,7 @@ private:
     QImage picture_;
     bool autoSize_ = false;
     Border border_ = Border::None;
+    bool releaseEndsDoubleClick_ = false;
 };
 
 // A rectangle or circle outline drawn above a picture box's image.

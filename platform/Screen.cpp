@@ -10,8 +10,9 @@ namespace korv {
 
 QStringList screenFontFamilies() {
     QStringList f = QFontDatabase::families();
-    std::sort(f.begin(), f.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(f.begin(), f.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
     return f;
 }
 

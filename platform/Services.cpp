@@ -4,11 +4,13 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 
@@ -25,15 +27,25 @@ int QtDialogService::msgBox(const QString& prompt, int buttons, const QString& t
                 : icon == Mb::Information ? QMessageBox::Information
                                           : QMessageBox::NoIcon);
     switch (buttons & 0x7) {
-    case Mb::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Mb::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case Mb::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Mb::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Mb::Yes;
-    case QMessageBox::No: return Mb::No;
-    case QMessageBox::Cancel: return Mb::Cancel;
-    default: return Mb::Ok;
+    case QMessageBox::Yes:
+        return Mb::Yes;
+    case QMessageBox::No:
+        return Mb::No;
+    case QMessageBox::Cancel:
+        return Mb::Cancel;
+    default:
+        return Mb::Ok;
     }
 }
 
@@ -45,7 +57,9 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title,
     return ok ? t : QString();
 }
 
-QDateTime Clock::now() const { return fixed_.isValid() ? fixed_ : QDateTime::currentDateTime(); }
+QDateTime Clock::now() const {
+    return fixed_.isValid() ? fixed_ : QDateTime::currentDateTime();
+}
 
 double Clock::monotonicSeconds() const {
     static QElapsedTimer timer = [] {
@@ -75,6 +89,13 @@ bool Clipboard::setImage(const QImage& img) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
     QGuiApplication::clipboard()->setImage(img);
     return true;
+}
+
+QString userPicturesFolder(const Services& s) {
+    if (!s.picturesFolder.isEmpty()) return s.picturesFolder;
+    QString p = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (p.isEmpty()) p = QDir::homePath() + "/Pictures";
+    return p;
 }
 
 void doEvents(bool userInput) {

@@ -102,8 +102,12 @@ struct Services {
     std::shared_ptr<Clipboard> clipboard = std::make_shared<Clipboard>();
     Random random;
     BusyPointer busy;
-    QString programFolder; // without a trailing separator
+    QString programFolder;  // without a trailing separator
+    QString picturesFolder; // the user's pictures folder; empty: the desktop's own
 };
+
+// The user's pictures folder: the one set in the services, else the desktop's.
+QString userPicturesFolder(const Services& s);
 
 // Lets pending events run. With `userInput` false, mouse and key events wait, so that
 // a long pixel loop can keep the windows painted without being interrupted.

@@ -18,42 +18,68 @@ constexpr double kTwoPi = 6.283185307179586;
 inline std::uint32_t rop2(int mode, std::uint32_t d, std::uint32_t p) {
     constexpr std::uint32_t m = 0xFFFFFF;
     switch (mode) {
-    case DrawBlack: return 0;
-    case DrawNotMergePen: return ~(d | p) & m;
-    case DrawMaskNotPen: return d & ~p & m;
-    case DrawNotCopyPen: return ~p & m;
-    case DrawMaskPenNot: return p & ~d & m;
-    case DrawInvert: return ~d & m;
-    case DrawXorPen: return (d ^ p) & m;
-    case DrawNotMaskPen: return ~(d & p) & m;
-    case DrawMaskPen: return d & p;
-    case DrawNotXorPen: return ~(d ^ p) & m;
-    case DrawNop: return d;
-    case DrawMergeNotPen: return (d | ~p) & m;
-    case DrawMergePen: return d | p;
-    case DrawMergePenNot: return (p | ~d) & m;
-    case DrawWhite: return m;
+    case DrawBlack:
+        return 0;
+    case DrawNotMergePen:
+        return ~(d | p) & m;
+    case DrawMaskNotPen:
+        return d & ~p & m;
+    case DrawNotCopyPen:
+        return ~p & m;
+    case DrawMaskPenNot:
+        return p & ~d & m;
+    case DrawInvert:
+        return ~d & m;
+    case DrawXorPen:
+        return (d ^ p) & m;
+    case DrawNotMaskPen:
+        return ~(d & p) & m;
+    case DrawMaskPen:
+        return d & p;
+    case DrawNotXorPen:
+        return ~(d ^ p) & m;
+    case DrawNop:
+        return d;
+    case DrawMergeNotPen:
+        return (d | ~p) & m;
+    case DrawMergePen:
+        return d | p;
+    case DrawMergePenNot:
+        return (p | ~d) & m;
+    case DrawWhite:
+        return m;
     case DrawCopyPen:
-    default: return p;
+    default:
+        return p;
     }
 }
 
 inline std::uint32_t ropBlt(Rop rop, std::uint32_t d, std::uint32_t s) {
     constexpr std::uint32_t m = 0xFFFFFF;
     switch (rop) {
-    case Rop::SrcAnd: return d & s;
-    case Rop::SrcPaint: return d | s;
-    case Rop::SrcInvert: return d ^ s;
-    case Rop::MergePaint: return (~s | d) & m;
-    case Rop::NotSrcCopy: return ~s & m;
+    case Rop::SrcAnd:
+        return d & s;
+    case Rop::SrcPaint:
+        return d | s;
+    case Rop::SrcInvert:
+        return d ^ s;
+    case Rop::MergePaint:
+        return (~s | d) & m;
+    case Rop::NotSrcCopy:
+        return ~s & m;
     case Rop::SrcCopy:
-    default: return s;
+    default:
+        return s;
     }
 }
 
 // QImage RGB32 pixel <-> 0xRRGGBB
-inline std::uint32_t rgbOf(QRgb p) { return p & 0xFFFFFF; }
-inline QRgb pixOf(std::uint32_t rgb) { return 0xFF000000u | (rgb & 0xFFFFFF); }
+inline std::uint32_t rgbOf(QRgb p) {
+    return p & 0xFFFFFF;
+}
+inline QRgb pixOf(std::uint32_t rgb) {
+    return 0xFF000000u | (rgb & 0xFFFFFF);
+}
 // 0xRRGGBB <-> program colour (red in the low byte)
 inline std::uint32_t rgbFromColor(int c) {
     return (static_cast<std::uint32_t>(redOf(c)) << 16) | (greenOf(c) << 8) | blueOf(c);
@@ -78,6 +104,26 @@ inline double normAngle(double a) {
 inline bool angleIn(double a, double s, double e) {
     if (s <= e) return a >= s && a <= e;
     return a >= s || a <= e;
+}
+
+// An ellipse fitted to the box of its extents rounded to whole pixels. Halves round
+// up, so that a figure's size never depends on where it stands.
+struct EllipseFit {
+    double l, t, r, b;     // the box, whole pixels
+    double cx, cy, rx, ry; // centre and half-axes of the fitted ellipse
+};
+
+inline EllipseFit fitEllipse(double cx, double cy, double rx, double ry) {
+    EllipseFit f;
+    f.l = std::floor(cx - rx + 0.5);
+    f.r = std::floor(cx + rx + 0.5);
+    f.t = std::floor(cy - ry + 0.5);
+    f.b = std::floor(cy + ry + 0.5);
+    f.cx = (f.l + f.r) / 2;
+    f.cy = (f.t + f.b) / 2;
+    f.rx = (f.r - f.l) / 2;
+    f.ry = (f.b - f.t) / 2;
+    return f;
 }
 
 } // namespace
@@ -111,11 +157,15 @@ void Surface::clear(int color) {
     currentX = currentY = 0;
 }
 
-int Surface::toPx(double v) const { return vbCInt(v / unit()); }
+int Surface::toPx(double v) const {
+    return vbCInt(v / unit());
+}
 
 // ---------------------------------------------------------------- masks and pens
 
-void Surface::clipMaskInit(Mask& m) const { m.init(0, 0, img_.width(), img_.height()); }
+void Surface::clipMaskInit(Mask& m) const {
+    m.init(0, 0, img_.width(), img_.height());
+}
 
 void Surface::stampPen(Mask& m, int cx, int cy) const {
     const int w = std::max(drawWidth, 1);
@@ -199,14 +249,22 @@ void Surface::applyPen(const Mask& m, int color) {
 
 bool Surface::hatchHit(int style, int x, int y) {
     switch (style) {
-    case FillSolid: return true;
-    case FillHorizontal: return (y & 7) == 0;
-    case FillVertical: return (x & 7) == 0;
-    case FillUpwardDiagonal: return ((x + y) & 7) == 0;
-    case FillDownwardDiagonal: return ((x - y) & 7) == 0;
-    case FillCross: return (y & 7) == 0 || (x & 7) == 0;
-    case FillDiagonalCross: return ((x + y) & 7) == 0 || ((x - y) & 7) == 0;
-    default: return false;
+    case FillSolid:
+        return true;
+    case FillHorizontal:
+        return (y & 7) == 0;
+    case FillVertical:
+        return (x & 7) == 0;
+    case FillUpwardDiagonal:
+        return ((x + y) & 7) == 0;
+    case FillDownwardDiagonal:
+        return ((x - y) & 7) == 0;
+    case FillCross:
+        return (y & 7) == 0 || (x & 7) == 0;
+    case FillDiagonalCross:
+        return ((x + y) & 7) == 0 || ((x - y) & 7) == 0;
+    default:
+        return false;
     }
 }
 
@@ -226,7 +284,9 @@ void Surface::applyBrush(const Mask& m, int color) {
 
 // ---------------------------------------------------------------- lines and boxes
 
-void Surface::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor); }
+void Surface::line(double x1, double y1, double x2, double y2) {
+    line(x1, y1, x2, y2, foreColor);
+}
 
 void Surface::line(double x1, double y1, double x2, double y2, int color) {
     const int px1 = toPx(x1), py1 = toPx(y1), px2 = toPx(x2), py2 = toPx(y2);
@@ -243,7 +303,9 @@ void Surface::line(double x1, double y1, double x2, double y2, int color) {
     currentY = y2;
 }
 
-void Surface::box(double x1, double y1, double x2, double y2) { box(x1, y1, x2, y2, foreColor); }
+void Surface::box(double x1, double y1, double x2, double y2) {
+    box(x1, y1, x2, y2, foreColor);
+}
 
 void Surface::box(double x1, double y1, double x2, double y2, int color) {
     int l = toPx(x1), t = toPx(y1), r = toPx(x2), b = toPx(y2);
@@ -288,30 +350,52 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, int color) {
 // ---------------------------------------------------------------- circles
 
 void Surface::ellipseShape(double cx, double cy, double rx, double ry, Mask& inside) const {
+    const EllipseFit f = fitEllipse(cx, cy, rx, ry);
     const int margin = std::max(drawWidth, 1) + 2;
-    int x0 = static_cast<int>(std::floor(cx - rx)) - 1, x1 = static_cast<int>(std::ceil(cx + rx)) + 1;
-    int y0 = static_cast<int>(std::floor(cy - ry)) - 1, y1 = static_cast<int>(std::ceil(cy + ry)) + 1;
-    x0 = std::max(x0, -margin);
-    y0 = std::max(y0, -margin);
-    x1 = std::min(x1, img_.width() + margin);
-    y1 = std::min(y1, img_.height() + margin);
+    auto clampTo = [](double v, int lo, int hi) {
+        return static_cast<int>(std::clamp(v, static_cast<double>(lo), static_cast<double>(hi)));
+    };
+    const int x0 = clampTo(f.l, -margin, img_.width() + margin);
+    const int x1 = clampTo(f.r, -margin, img_.width() + margin);
+    const int y0 = clampTo(f.t, -margin, img_.height() + margin);
+    const int y1 = clampTo(f.b, -margin, img_.height() + margin);
     inside.init(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
     if (inside.w == 0 || inside.h == 0) return;
-    const double erx = std::max(rx, 0.5), ery = std::max(ry, 0.5);
-    bool any = false;
+    // A pixel is inside when its centre lies within the ellipse through the box's outer
+    // pixel centres grown by half a pixel: the outermost rows and columns are the box's.
+    const double ax = f.rx + 0.5, ay = f.ry + 0.5;
     for (int y = y0; y <= y1; ++y) {
-        const double ny = (y - cy) / ery;
+        const double ny = (y - f.cy) / ay;
         const double rest = 1.0 - ny * ny;
         if (rest < -1e-9) continue;
-        const double half = erx * std::sqrt(std::max(rest, 0.0));
-        const int xa = static_cast<int>(std::ceil(cx - half - 1e-9));
-        const int xb = static_cast<int>(std::floor(cx + half + 1e-9));
-        for (int x = std::max(xa, x0); x <= std::min(xb, x1); ++x) {
+        const double half = ax * std::sqrt(std::max(rest, 0.0));
+        const int xa = clampTo(std::ceil(f.cx - half - 1e-9), x0, x1 + 1);
+        const int xb = clampTo(std::floor(f.cx + half + 1e-9), x0 - 1, x1);
+        for (int x = xa; x <= xb; ++x)
             inside.set(x, y);
-            any = true;
+    }
+    // A very flat or narrow ellipse centred between pixels can miss its box's edge rows
+    // or columns; they always get the pixels nearest the centre.
+    const int mx0 = clampTo(std::floor(f.cx), -margin, img_.width() + margin);
+    const int mx1 = clampTo(std::ceil(f.cx), -margin, img_.width() + margin);
+    const int my0 = clampTo(std::floor(f.cy), -margin, img_.height() + margin);
+    const int my1 = clampTo(std::ceil(f.cy), -margin, img_.height() + margin);
+    for (const double edge : {f.t, f.b}) {
+        if (edge < y0 || edge > y1) continue;
+        const int y = static_cast<int>(edge);
+        if (!inside.get(mx0, y) && !inside.get(mx1, y)) {
+            inside.set(mx0, y);
+            inside.set(mx1, y);
         }
     }
-    if (!any) inside.set(vbCInt(cx), vbCInt(cy));
+    for (const double edge : {f.l, f.r}) {
+        if (edge < x0 || edge > x1) continue;
+        const int x = static_cast<int>(edge);
+        if (!inside.get(x, my0) && !inside.get(x, my1)) {
+            inside.set(x, my0);
+            inside.set(x, my1);
+        }
+    }
 }
 
 void Surface::outlineOf(const Mask& inside, Mask& pen, bool (*keep)(void*, int, int),
@@ -359,9 +443,11 @@ void Surface::circle(double x, double y, double radius, int color, double start,
     }
     const bool pie = start < 0 && end < 0;
     const double s = normAngle(std::fabs(start)), e = normAngle(std::fabs(end));
+    // Angles and radius lines are measured from the centre of the ellipse as drawn.
+    const EllipseFit f = fitEllipse(cx, cy, rx, ry);
     struct Ctx {
         double cx, cy, s, e;
-    } ctx{cx, cy, s, e};
+    } ctx{f.cx, f.cy, s, e};
     auto keep = [](void* p, int px, int py) {
         const Ctx* c = static_cast<Ctx*>(p);
         if (px == vbCInt(c->cx) && py == vbCInt(c->cy)) return true;
@@ -378,9 +464,9 @@ void Surface::circle(double x, double y, double radius, int color, double start,
     outlineOf(inside, pen, keep, &ctx);
     auto radiusTo = [&](double a) {
         const double c = std::cos(a), sn = std::sin(a);
-        const double erx = std::max(rx, 1e-9), ery = std::max(ry, 1e-9);
+        const double erx = std::max(f.rx, 1e-9), ery = std::max(f.ry, 1e-9);
         const double k = 1.0 / std::sqrt(c * c / (erx * erx) + sn * sn / (ery * ery));
-        lineToMask(pen, vbCInt(cx), vbCInt(cy), vbCInt(cx + k * c), vbCInt(cy - k * sn));
+        lineToMask(pen, vbCInt(f.cx), vbCInt(f.cy), vbCInt(f.cx + k * c), vbCInt(f.cy - k * sn));
     };
     if (start < 0) radiusTo(s);
     if (end < 0) radiusTo(e);
@@ -405,7 +491,8 @@ void Surface::roundRect(int x1, int y1, int x2, int y2, int cw, int ch) {
     };
     const int margin = std::max(drawWidth, 1) + 2;
     const int bx0 = std::max(L - 1, -margin), by0 = std::max(T - 1, -margin);
-    const int bx1 = std::min(R + 1, img_.width() + margin), by1 = std::min(B + 1, img_.height() + margin);
+    const int bx1 = std::min(R + 1, img_.width() + margin),
+              by1 = std::min(B + 1, img_.height() + margin);
     Mask inside;
     inside.init(bx0, by0, bx1 - bx0 + 1, by1 - by0 + 1);
     for (int y = by0; y <= by1; ++y)
@@ -431,7 +518,9 @@ void Surface::pset(double x, double y, int color) {
     currentY = y;
 }
 
-int Surface::point(double x, double y) const { return pixel(toPx(x), toPx(y)); }
+int Surface::point(double x, double y) const {
+    return pixel(toPx(x), toPx(y));
+}
 
 int Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= img_.width() || y >= img_.height()) return -1;
@@ -486,7 +575,8 @@ struct Axis {
     int d0, dn, dsign, s0, sn, ssign;
     int dest(int i) const { return d0 + i * dsign; }
     int src(int i) const {
-        const std::int64_t j = (static_cast<std::int64_t>(2 * i + 1) * sn) / (2 * static_cast<std::int64_t>(dn));
+        const std::int64_t j =
+            (static_cast<std::int64_t>(2 * i + 1) * sn) / (2 * static_cast<std::int64_t>(dn));
         return s0 + static_cast<int>(j) * ssign;
     }
 };
@@ -565,7 +655,8 @@ void Surface::print(const QString& text) {
     const int tw = fm.horizontalAdvance(text);
     const int th = fm.height();
     if (!fontTransparent)
-        filledBox(px * unit(), py * unit(), (px + tw - 1) * unit(), (py + th - 1) * unit(), backColor);
+        filledBox(px * unit(), py * unit(), (px + tw - 1) * unit(), (py + th - 1) * unit(),
+                  backColor);
     if (!text.isEmpty() && tw > 0) {
         // Render into a two-colour mask so that no pixel is blended.
         const int extra = th; // room for italic overhang

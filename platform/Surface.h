@@ -170,8 +170,7 @@ private:
     void applyBrush(const Mask& m, int color); // brush pixels per fill style
     static bool hatchHit(int style, int x, int y);
     void ellipseShape(double cx, double cy, double rx, double ry, Mask& inside) const;
-    void outlineOf(const Mask& inside, Mask& pen, bool (*keep)(void*, int, int),
-                   void* ctx) const;
+    void outlineOf(const Mask& inside, Mask& pen, bool (*keep)(void*, int, int), void* ctx) const;
 
     QImage img_;
 };

@@ -12,7 +12,8 @@ bool readNumber(const QString& s, double& out, int* endPos) {
     int i = 0;
     const int n = s.size();
     auto skipBlanks = [&] {
-        while (i < n && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n' || s[i] == '\r')) ++i;
+        while (i < n && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n' || s[i] == '\r'))
+            ++i;
     };
     skipBlanks();
     if (i + 1 < n && s[i] == '&') {
@@ -25,8 +26,10 @@ bool readNumber(const QString& s, double& out, int* endPos) {
             while (i < n) {
                 int d = -1;
                 const QChar c = s[i].toUpper();
-                if (c >= '0' && c <= '9') d = c.unicode() - '0';
-                else if (base == 16 && c >= 'A' && c <= 'F') d = c.unicode() - 'A' + 10;
+                if (c >= '0' && c <= '9')
+                    d = c.unicode() - '0';
+                else if (base == 16 && c >= 'A' && c <= 'F')
+                    d = c.unicode() - 'A' + 10;
                 if (d < 0 || d >= base) break;
                 v = v * base + d;
                 any = true;
@@ -120,10 +123,12 @@ QString Format(double value, const QString& pattern) {
         fp = num.section('.', 1, 1);
         // '#' decimals drop trailing zeros
         int optional = fracPart.count('#');
-        while (optional-- > 0 && fp.endsWith('0')) fp.chop(1);
+        while (optional-- > 0 && fp.endsWith('0'))
+            fp.chop(1);
     }
     if (ip == "0" && minInt == 0) ip.clear();
-    while (ip.size() < minInt) ip.prepend('0');
+    while (ip.size() < minInt)
+        ip.prepend('0');
     if (group) {
         QString g;
         for (int k = 0; k < ip.size(); ++k) {

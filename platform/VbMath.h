@@ -8,7 +8,9 @@
 namespace korv {
 
 // Nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
-inline double vbRound(double v) { return std::nearbyint(v); }
+inline double vbRound(double v) {
+    return std::nearbyint(v);
+}
 
 // vbRound as a whole number; values beyond the 32-bit range saturate.
 inline int vbCInt(double v) {
@@ -21,7 +23,9 @@ inline int vbCInt(double v) {
 
 // Whole-number division truncating toward zero. Division by zero gives 0 so that a
 // caller that forgot its guard cannot crash; callers that care test the divisor first.
-inline std::int64_t idiv(std::int64_t a, std::int64_t b) { return b == 0 ? 0 : a / b; }
+inline std::int64_t idiv(std::int64_t a, std::int64_t b) {
+    return b == 0 ? 0 : a / b;
+}
 
 // The leading number of a text: blanks are skipped, an optional sign, digits with at
 // most one decimal point and an optional exponent; "&H" and "&O" prefixes are read as

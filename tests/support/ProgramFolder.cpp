@@ -16,9 +16,13 @@ void ProgramFolderTest::SetUp() {
     services.random.seed(12345);
 }
 
-void ProgramFolderTest::TearDown() { dialogs->verifyDone(); }
+void ProgramFolderTest::TearDown() {
+    dialogs->verifyDone();
+}
 
-QString ProgramFolderTest::path(const QString& sub) const { return dir_.path() + "/" + sub; }
+QString ProgramFolderTest::path(const QString& sub) const {
+    return dir_.path() + "/" + sub;
+}
 
 void ProgramFolderTest::writeFile(const QString& sub, const QByteArray& data) const {
     const QString p = path(sub);

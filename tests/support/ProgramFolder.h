@@ -1,7 +1,7 @@
 #pragma once
 // A temporary program folder with the tree the program expects beside itself.
-#include "platform/Services.h"
 #include "ScriptedDialogs.h"
+#include "platform/Services.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -10,7 +10,8 @@ ScriptedDialogs::Expected& ScriptedDialogs::expectMsg(const QString& text, int a
     return queue_.back();
 }
 
-ScriptedDialogs::Expected& ScriptedDialogs::expectInput(const QString& prompt, const QString& answer) {
+ScriptedDialogs::Expected& ScriptedDialogs::expectInput(const QString& prompt,
+                                                        const QString& answer) {
     Expected e;
     e.input = true;
     e.text = prompt;
@@ -39,7 +40,8 @@ int ScriptedDialogs::msgBox(const QString& prompt, int buttons, const QString& t
     return e.answer;
 }
 
-QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText) {
     seen_.push_back({true, prompt, title, defaultText, 0});
     if (queue_.empty() || !queue_.front().input) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
@@ -56,7 +58,7 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title, c
 
 void ScriptedDialogs::verifyDone() {
     for (const Expected& e : queue_)
-        ADD_FAILURE() << "expected " << (e.input ? "input" : "message") << " box was not shown: "
-                      << e.text.toStdString();
+        ADD_FAILURE() << "expected " << (e.input ? "input" : "message")
+                      << " box was not shown: " << e.text.toStdString();
     queue_.clear();
 }

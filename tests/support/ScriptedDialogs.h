@@ -9,8 +9,8 @@ class ScriptedDialogs : public korv::DialogService {
 public:
     struct Expected {
         bool input = false;
-        QString text;   // the prompt must contain this
-        QString title;  // when not empty, the title must equal this
+        QString text;     // the prompt must contain this
+        QString title;    // when not empty, the title must equal this
         int buttons = -1; // when >= 0, the flags must equal this
         int answer = korv::Mb::Ok;
         QString inputAnswer;
@@ -27,7 +27,8 @@ public:
     Expected& expectInput(const QString& prompt, const QString& answer);
 
     int msgBox(const QString& prompt, int buttons, const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
 
     // Fails the current test when an expected box was not shown.
     void verifyDone();
