@@ -1,0 +1,219 @@
+// The filter context and the dispatcher of the module Filters.
+#include "imaging/Filters.h"
+
+#include "platform/Services.h"
+
+#include <cstring>
+
+namespace korv {
+
+namespace {
+
+// Clears a flag when the scope ends, also when an exception leaves it.
+struct FlagGuard {
+    bool& flag;
+    explicit FlagGuard(bool& f) : flag(f) { flag = true; }
+    ~FlagGuard() { flag = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+};
+
+} // namespace
+
+Filters::Filters(ImagingState& s) : state(s) {
+    resetArrays(2, 2);
+}
+
+void Filters::SplitRGB(int Color, int& R, int& G, int& B) {
+    const auto u = static_cast<std::uint32_t>(Color);
+    R = Color % 256; // the remainder with the sign of Color
+    G = static_cast<int>((u >> 8) & 0xFFu);
+    B = static_cast<int>((u >> 16) & 0xFFu);
+}
+
+void Filters::resetArrays(int w, int h) {
+    W = w;
+    H = h;
+    const std::size_t n = 4 * static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    // Reallocation discards the contents (and gives the memory back when shrinking).
+    std::vector<std::uint8_t>(n).swap(Pixels);
+    std::vector<std::uint8_t>(n).swap(PixelsOrg);
+}
+
+void Filters::ApplyFilter(int FilterNo, QImage& bitmap, int Param, int& Progress) {
+    // 1. A call while busy is ignored without any report.
+    if (state.busy()) return;
+    // Left to the implementer: a picture without pixels is left alone.
+    if (bitmap.isNull() || bitmap.width() <= 0 || bitmap.height() <= 0) return;
+
+    // 2. Busy from here to the end, also if something below throws.
+    FlagGuard busy(state.FilterBezig);
+
+    // The buffer is the picture's own Format_RGB32 bytes (ARGB32 has the same layout).
+    if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
+        bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
+    const QImage::Format format = bitmap.format();
+
+    // 3 to 7. Read the rows, top row first, into both arrays.
+    const int w = bitmap.width();
+    const int h = bitmap.height();
+    resetArrays(w, h);
+    const std::size_t rowBytes = 4 * static_cast<std::size_t>(w);
+    {
+        const QImage& src = bitmap; // constScanLine: no detach for reading
+        for (int y = 0; y < h; ++y)
+            std::memcpy(Pixels.data() + rowBytes * static_cast<std::size_t>(y),
+                        src.constScanLine(y), rowBytes);
+    }
+    PixelsOrg = Pixels;
+
+    // 8. Run the filter; other numbers run nothing.
+    runFilter(FilterNo, Param, Progress);
+
+    // 9. Write the working array back in one transfer. A handler that ran while the
+    // filter yielded may have replaced the picture; the write-back overwrites it.
+    if (bitmap.width() != w || bitmap.height() != h || bitmap.format() != format)
+        bitmap = QImage(w, h, format);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(bitmap.scanLine(y), Pixels.data() + rowBytes * static_cast<std::size_t>(y),
+                    rowBytes);
+
+    // 11. Back to the minimal shape; 12. FilterBezig False (the guard).
+    resetArrays(2, 2);
+}
+
+void Filters::runFilter(int FilterNo, int Param, int& Progress) {
+    switch (FilterNo) {
+    case 1:
+        FilterSharpen(Progress, Param);
+        break;
+    case 2:
+        FilterNegative(Progress);
+        break;
+    case 3:
+        FilterBlur(Progress);
+        break;
+    case 4:
+        FilterDiffuse(Progress, Param);
+        break;
+    case 5:
+        FilterSmooth(Progress);
+        break;
+    case 6:
+        FilterEdge(Progress, Param);
+        break;
+    case 7:
+        FilterContour(Progress, Param);
+        break;
+    case 8:
+        FilterEmbossDiagonalInverse(Progress, Param);
+        break;
+    case 9:
+        FilterEmbossMulti2(Progress, Param);
+        break;
+    case 10:
+        FilterEmbossDiagonal(Progress, Param);
+        break;
+    case 11:
+        FilterEmbossMulti(Progress, Param);
+        break;
+    case 12:
+        FilterGrayscale(Progress);
+        break;
+    case 13:
+        FilterRelief(Progress);
+        break;
+    case 14:
+        FilterBrightness(Progress, Param);
+        break;
+    case 15:
+        FilterPixelize(Progress, Param);
+        break;
+    case 16:
+        FilterSwapColors(Progress, Param);
+        break;
+    case 17:
+        FilterContrast(Progress, Param);
+        break;
+    case 18:
+        FilterColorThreshold(Progress, Param);
+        break;
+    case 19:
+        FilterSharpenDither(Progress);
+        break;
+    case 20:
+        FilterOrderedDither(Progress);
+        break;
+    case 21:
+        FilterDitherFloydSteinberg(Progress, Param);
+        break;
+    case 22:
+        FilterDitherBurkes(Progress, Param);
+        break;
+    case 23:
+        FilterDitherStucki(Progress, Param);
+        break;
+    case 24:
+        FilterAquarel(Progress);
+        break;
+    case 25:
+        FilterDilate(Progress);
+        break;
+    case 26:
+        FilterErode(Progress);
+        break;
+    case 27:
+        FilterConnection(Progress);
+        break;
+    case 28:
+        FilterStretchLevels(Progress);
+        break;
+    case 29:
+        FilterAddNoise(Progress, Param);
+        break;
+    case 30:
+        FilterSaturation(Progress, Param);
+        break;
+    case 31:
+        FilterGamma(Progress, Param);
+        break;
+    default:
+        break; // the image goes back unchanged, Progress untouched
+    }
+}
+
+void Filters::yieldOnce() {
+    // User input waits, so no press or menu click changes a picture under the filter;
+    // painting and timers go on.
+    doEvents(false);
+    if (onYield) onYield();
+}
+
+void Filters::reportRow(int y, int p, int& Progress) {
+    Voortgang = p;
+    Progress = p;
+    yieldOnce();
+    state.progress.ShowProgress(y, H - 1);
+}
+
+void Filters::finish(int& Progress) {
+    Progress = 100;
+    yieldOnce();
+}
+
+void Filters::fillThirds() {
+    for (int i = 0; i <= 765; ++i)
+        Tabel[static_cast<std::size_t>(i)] = i / 3;
+}
+
+std::int64_t Filters::meanGrey() const {
+    // 64-bit: the sum of a picture of more than 8,421,504 pixels passes 2^31.
+    std::int64_t sum = 0;
+    const std::uint8_t* p = PixelsOrg.data();
+    const std::size_t n = static_cast<std::size_t>(W) * static_cast<std::size_t>(H);
+    for (std::size_t i = 0; i < n; ++i, p += 4)
+        sum += Tabel[static_cast<std::size_t>(p[0] + p[1] + p[2])];
+    return sum / static_cast<std::int64_t>(n);
+}
+
+} // namespace korv

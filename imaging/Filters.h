@@ -1,0 +1,119 @@
+#pragma once
+// The module Filters: the filter context (pixel buffer, source copy, lookup table,
+// progress) and the dispatcher ApplyFilter with its thirty-one numbered filters.
+#include "imaging/ImagingState.h"
+
+#include <QImage>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace korv {
+
+class Filters {
+public:
+    explicit Filters(ImagingState& state);
+
+    // Runs filter FilterNo (1 to 31) with Param on the picture in place. The picture is
+    // worked on as Format_RGB32 (a picture of another format is converted to it first).
+    // Progress receives the percentage while the filter runs and 100 at its end; the
+    // main window passes Voortgang itself. Returns at once, changing nothing, while a
+    // filter or another yielding picture operation runs (state.busy()).
+    void ApplyFilter(int FilterNo, QImage& bitmap, int Param, int& Progress);
+
+    // Splits a colour red + 256 * green + 65536 * blue into its parts; R keeps the sign
+    // of Color (the remainder of Color / 256), G and B are bytes 2 and 3.
+    static void SplitRGB(int Color, int& R, int& G, int& B);
+
+    // The filter context. Pixels and PixelsOrg hold channel (1 blue, 2 green, 3 red,
+    // 4 reserved), then x 1..W, then y 1..H, top row first: the rows of a Format_RGB32
+    // picture without gaps. Between calls they have the minimal shape 4 x 2 x 2.
+    std::vector<std::uint8_t> Pixels;
+    std::vector<std::uint8_t> PixelsOrg;
+    std::array<int, 766> Tabel{};
+    int Voortgang = 0;
+
+    // Shape of the arrays (columns and rows); 2 x 2 between calls.
+    int width() const { return W; }
+    int height() const { return H; }
+
+    // Runs after every yield of a filter, right after the event loop ran (before the
+    // progress bar is painted). Empty by default; tests record progress with it.
+    std::function<void()> onYield;
+
+private:
+    ImagingState& state;
+    int W = 2;
+    int H = 2;
+
+    // Offset of channel c (1..4) of pixel (x, y) (1-based) in Pixels and PixelsOrg.
+    std::size_t at(int c, int x, int y) const {
+        return static_cast<std::size_t>(c - 1) +
+               4 * (static_cast<std::size_t>(x - 1) +
+                    static_cast<std::size_t>(W) * static_cast<std::size_t>(y - 1));
+    }
+    // First byte of row y (1-based).
+    std::uint8_t* row(int y) { return Pixels.data() + at(1, 1, y); }
+    const std::uint8_t* rowOrg(int y) const { return PixelsOrg.data() + at(1, 1, y); }
+
+    void resetArrays(int w, int h);
+    void runFilter(int FilterNo, int Param, int& Progress);
+
+    // Progress and table conventions shared by every filter.
+    void yieldOnce();                            // the event loop runs once
+    void reportRow(int y, int p, int& Progress); // Voortgang, Progress, yield, bar
+    void finish(int& Progress);                  // Progress 100, yield
+    void fillThirds();                           // Tabel(i) = i \ 3, i = 0..765
+    std::int64_t meanGrey() const;               // mean of Tabel(B+G+R) over PixelsOrg
+
+    // Neighbourhood filters
+    void FilterSharpen(int& Progress, int Param);
+    void FilterBlur(int& Progress);
+    void FilterDiffuse(int& Progress, int Param);
+    void FilterSmooth(int& Progress);
+    void FilterEdge(int& Progress, int Param);
+    void FilterContour(int& Progress, int Param);
+    void FilterEmbossDiagonalInverse(int& Progress, int Param);
+    void FilterEmbossMulti2(int& Progress, int Param);
+    void FilterEmbossDiagonal(int& Progress, int Param);
+    void FilterEmbossMulti(int& Progress, int Param);
+    void FilterRelief(int& Progress);
+    // Tone and colour filters
+    void FilterNegative(int& Progress);
+    void FilterGrayscale(int& Progress);
+    void FilterBrightness(int& Progress, int Param);
+    void FilterPixelize(int& Progress, int Param);
+    void FilterSwapColors(int& Progress, int Param);
+    void FilterContrast(int& Progress, int Param);
+    void FilterColorThreshold(int& Progress, int Param);
+    // Black-and-white dithering
+    void FilterSharpenDither(int& Progress);
+    void FilterOrderedDither(int& Progress);
+    void FilterDitherFloydSteinberg(int& Progress, int Param);
+    void FilterDitherBurkes(int& Progress, int Param);
+    void FilterDitherStucki(int& Progress, int Param);
+    // Kuwahara and morphology
+    void FilterAquarel(int& Progress);
+    void FilterDilate(int& Progress);
+    void FilterErode(int& Progress);
+    void FilterConnection(int& Progress);
+    // Levels, noise, saturation and gamma
+    void FilterStretchLevels(int& Progress);
+    void FilterAddNoise(int& Progress, int Param);
+    void FilterSaturation(int& Progress, int Param);
+    void FilterGamma(int& Progress, int Param);
+
+    // Shared bodies.
+    struct DiffusionSlot {
+        int dx, dy, w;
+    };
+    void errorDiffusion(int& Progress, int Param, const DiffusionSlot* kernel, int nSlots,
+                        int divisor, int errorRows, int firstProgress);
+    void embossDiagonal(int& Progress, int Param, int sign);
+    void embossMulti(int& Progress, int Param, int sign);
+    void minMax3x3(int& Progress, int mode);
+};
+
+} // namespace korv

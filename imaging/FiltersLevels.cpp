@@ -1,0 +1,124 @@
+// Level stretch (28), add noise (29), saturation (30) and gamma (31).
+#include "imaging/FilterHelpers.h"
+#include "imaging/Filters.h"
+#include "platform/VbMath.h"
+
+#include <cmath>
+
+namespace korv {
+
+using filterhelpers::clampByte;
+using filterhelpers::share;
+
+// 28: each channel stretched so that its smallest value becomes 0 and its largest 255.
+// A channel with one value everywhere stays as it is (its stretch would be 0 / 0).
+void Filters::FilterStretchLevels(int& Progress) {
+    Voortgang = 0;
+    int smallest[3] = {255, 255, 255};
+    int largest[3] = {0, 0, 0};
+    for (int y = 1; y <= H; ++y) {
+        const std::uint8_t* s = rowOrg(y);
+        for (int x = 0; x < W; ++x, s += 4)
+            for (int c = 0; c < 3; ++c) {
+                if (s[c] < smallest[c]) smallest[c] = s[c];
+                if (s[c] > largest[c]) largest[c] = s[c];
+            }
+        // First pass: progress without the bar.
+        Voortgang = share(y, 10, H);
+        Progress = Voortgang;
+        yieldOnce();
+    }
+    Progress = 10;
+    yieldOnce();
+
+    // The curve of each channel, N(((v - smallest) * 255) / (largest - smallest)).
+    std::uint8_t curve[3][256];
+    for (int c = 0; c < 3; ++c) {
+        const int span = largest[c] - smallest[c];
+        for (int v = 0; v <= 255; ++v) {
+            if (span == 0 || v < smallest[c] || v > largest[c])
+                curve[c][v] = static_cast<std::uint8_t>(v); // unchanged
+            else
+                curve[c][v] = static_cast<std::uint8_t>(
+                    vbCInt(static_cast<double>((v - smallest[c]) * 255) / span));
+        }
+    }
+    for (int y = 1; y <= H; ++y) {
+        const std::uint8_t* s = rowOrg(y);
+        std::uint8_t* p = row(y);
+        for (int x = 0; x < W; ++x, s += 4, p += 4)
+            for (int c = 0; c < 3; ++c)
+                p[c] = curve[c][s[c]];
+        reportRow(y, 10 + share(y, 90, H), Progress);
+    }
+    finish(Progress);
+}
+
+// 29: N(r * (2P + 1) - P + v) per channel, one random number per channel in the order
+// blue, green, red; clamped.
+void Filters::FilterAddNoise(int& Progress, int Param) {
+    Voortgang = 0;
+    const double span = 2.0 * Param + 1.0;
+    const double P = Param;
+    for (int y = 1; y <= H; ++y) {
+        const std::uint8_t* s = rowOrg(y);
+        std::uint8_t* p = row(y);
+        for (int x = 0; x < W; ++x, s += 4, p += 4) {
+            std::uint8_t v[3];
+            for (int c = 0; c < 3; ++c) {
+                const double r = state.services.random.next();
+                v[c] = clampByte(vbCInt(r * span - P + s[c]));
+            }
+            p[0] = v[0];
+            p[1] = v[1];
+            p[2] = v[2];
+        }
+        reportRow(y, share(y, 100, H), Progress);
+    }
+    finish(Progress);
+}
+
+// 30: N(v + k * (v - g)) with g the pixel's grey value and k = P / 100 in single
+// precision; clamped.
+void Filters::FilterSaturation(int& Progress, int Param) {
+    Voortgang = 0;
+    fillThirds();
+    const double k = static_cast<double>(static_cast<float>(Param / 100.0));
+    for (int y = 1; y <= H; ++y) {
+        const std::uint8_t* s = rowOrg(y);
+        std::uint8_t* p = row(y);
+        for (int x = 0; x < W; ++x, s += 4, p += 4) {
+            const int g = Tabel[static_cast<std::size_t>(s[0] + s[1] + s[2])];
+            for (int c = 0; c < 3; ++c)
+                p[c] = clampByte(vbCInt(s[c] + k * (s[c] - g)));
+        }
+        reportRow(y, share(y, 100, H), Progress);
+    }
+    finish(Progress);
+}
+
+// 31: N(255 * (v / 255) ^ (1 / gamma)), gamma = P / 100 in single precision. P of 0 or
+// less leaves the picture as it is (gamma 0 has no curve, and below 0 the curve leaves 0..255).
+void Filters::FilterGamma(int& Progress, int Param) {
+    Voortgang = 0;
+    if (Param <= 0) {
+        finish(Progress);
+        return;
+    }
+    const float gamma = static_cast<float>(Param / 100.0);
+    const double exponent = 1.0 / static_cast<double>(gamma);
+    std::uint8_t curve[256];
+    for (int v = 0; v <= 255; ++v)
+        curve[v] = clampByte(vbCInt(255.0 * std::pow(v / 255.0, exponent)));
+    for (int y = 1; y <= H; ++y) {
+        const std::uint8_t* s = rowOrg(y);
+        std::uint8_t* p = row(y);
+        for (int x = 0; x < W; ++x, s += 4, p += 4)
+            for (int c = 0; c < 3; ++c)
+                p[c] = curve[s[c]];
+        reportRow(y, share(y, 100, H), Progress);
+    }
+    finish(Progress);
+}
+
+} // namespace korv
