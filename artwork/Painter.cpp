@@ -23,7 +23,8 @@ QImage blurMask(const QImage& mask, int r) {
     const int w = mask.width(), h = mask.height();
     std::vector<int> a(size_t(w) * h), b(size_t(w) * h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) a[size_t(y) * w + x] = qRed(mask.pixel(x, y));
+        for (int x = 0; x < w; ++x)
+            a[size_t(y) * w + x] = qRed(mask.pixel(x, y));
     for (int pass = 0; pass < 2; ++pass) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
@@ -67,6 +68,8 @@ void centredText(QImage& img, const QString& text, int cx, int baseline, const Q
     p.drawText(cx - w / 2, baseline, text);
 }
 
-bool writeJpeg(const QImage& img, const QString& path) { return korv::saveJpeg(img, path, 95); }
+bool writeJpeg(const QImage& img, const QString& path) {
+    return korv::saveJpeg(img, path, 95);
+}
 
 } // namespace art

@@ -26,7 +26,8 @@ QImage perforatedPaper(int w, int h, QRect paper, int holeR, int pitch) {
         const int n = std::max(2, int(std::lround(len / pitch)));
         for (int i = 0; i <= n; ++i) {
             const double t = double(i) / n;
-            p.drawEllipse(QPointF(a.x() + t * (b.x() - a.x()), a.y() + t * (b.y() - a.y())), holeR, holeR);
+            p.drawEllipse(QPointF(a.x() + t * (b.x() - a.x()), a.y() + t * (b.y() - a.y())), holeR,
+                          holeR);
         }
     };
     const QRectF r = QRectF(paper).adjusted(0, 0, 0, 0);
@@ -43,7 +44,8 @@ void paperWithShadow(QImage& img, const QImage& paperMask, const QColor& paperCo
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
             const int sx = x - 4, sy = y - 4;
-            if (sx >= 0 && sy >= 0) blend(img, x, y, QColor(90, 90, 100), qRed(shadow.pixel(sx, sy)) / 255.0 * 0.45);
+            if (sx >= 0 && sy >= 0)
+                blend(img, x, y, QColor(90, 90, 100), qRed(shadow.pixel(sx, sy)) / 255.0 * 0.45);
         }
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -67,7 +69,8 @@ QImage paintTemplate(int cw, int ch) {
     p.end();
     // The canvas area itself in the canvas's blank colour.
     for (int y = 23; y < 23 + ch; ++y)
-        for (int x = 23; x < 23 + cw; ++x) img.setPixel(x, y, qRgb(240, 240, 240));
+        for (int x = 23; x < 23 + cw; ++x)
+            img.setPixel(x, y, qRgb(240, 240, 240));
     return img;
 }
 
@@ -78,10 +81,14 @@ QImage paintLogo(int n) {
         const char* value;
     };
     const Theme themes[4] = {
-        {QColor(120, 170, 220), QColor(40, 90, 150), QColor(255, 255, 255), QColor(250, 200, 60), "95"},
-        {QColor(230, 140, 90), QColor(160, 50, 40), QColor(255, 250, 235), QColor(255, 225, 120), "120"},
-        {QColor(140, 200, 150), QColor(30, 110, 70), QColor(255, 255, 255), QColor(240, 240, 170), "75"},
-        {QColor(190, 160, 220), QColor(80, 50, 130), QColor(255, 255, 255), QColor(255, 205, 230), "150"},
+        {QColor(120, 170, 220), QColor(40, 90, 150), QColor(255, 255, 255), QColor(250, 200, 60),
+         "95"},
+        {QColor(230, 140, 90), QColor(160, 50, 40), QColor(255, 250, 235), QColor(255, 225, 120),
+         "120"},
+        {QColor(140, 200, 150), QColor(30, 110, 70), QColor(255, 255, 255), QColor(240, 240, 170),
+         "75"},
+        {QColor(190, 160, 220), QColor(80, 50, 130), QColor(255, 255, 255), QColor(255, 205, 230),
+         "150"},
     };
     const Theme& t = themes[(n - 1 + 4) % 4];
     QImage img(w, h, QImage::Format_RGB32);
@@ -118,8 +125,9 @@ QImage paintLogo(int n) {
         for (int i = 0; i < 3; ++i) {
             QPainterPath hill;
             hill.moveTo(face.left(), face.bottom());
-            hill.cubicTo(face.left() + 80 + i * 40, face.bottom() - 120 + i * 30, face.right() - 120 + i * 20,
-                         face.bottom() - 40 - i * 10, face.right(), face.bottom() - 60 + i * 25);
+            hill.cubicTo(face.left() + 80 + i * 40, face.bottom() - 120 + i * 30,
+                         face.right() - 120 + i * 20, face.bottom() - 40 - i * 10, face.right(),
+                         face.bottom() - 60 + i * 25);
             hill.lineTo(face.right(), face.bottom());
             p.fillPath(hill, QColor(0, 0, 0, 40 + 25 * i));
         }
@@ -157,9 +165,10 @@ QImage paintLogo(int n) {
     p.drawRect(face.adjusted(8, 8, -8, -8));
     p.end();
 
-    centredText(img, "Korvamint", face.center().x(), face.center().y() + 2, "DejaVu Serif", 46, true, t.ink);
-    centredText(img, "Smidrovel", face.center().x(), face.center().y() + 46, "DejaVu Serif", 34, false, t.ink,
-                true);
+    centredText(img, "Korvamint", face.center().x(), face.center().y() + 2, "DejaVu Serif", 46,
+                true, t.ink);
+    centredText(img, "Smidrovel", face.center().x(), face.center().y() + 46, "DejaVu Serif", 34,
+                false, t.ink, true);
     // Value in the corner and a country line along the bottom, as on a stamp.
     QPainter q(&img);
     q.setRenderHint(QPainter::TextAntialiasing, true);
@@ -175,7 +184,8 @@ QImage paintLogo(int n) {
     q.setFont(s);
     q.setPen(t.ink);
     const QString line = "POSTZEGELONTWERP";
-    q.drawText(face.center().x() - q.fontMetrics().horizontalAdvance(line) / 2, face.bottom() - 16, line);
+    q.drawText(face.center().x() - q.fontMetrics().horizontalAdvance(line) / 2, face.bottom() - 16,
+               line);
     return img;
 }
 

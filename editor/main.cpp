@@ -1,26 +1,46 @@
-// Entry of the program: one window with the canvas until the main window arrives.
-#include "platform/Colour.h"
-#include "platform/Files.h"
-#include "platform/PictureBox.h"
-#include "platform/Services.h"
+// Entry of the program: one Main window for the whole run.
+#include "editor/Main.h"
+#include "editor/AppState.h"
+#include "editor/WindowTable.h"
+
+#ifdef KORV_HAS_DESIGNFILES
+#include "designfiles/Register.h"
+#endif
+#ifdef KORV_HAS_TOOLS
+#include "tools/Register.h"
+#endif
+#ifdef KORV_HAS_SUPPLEMENT
+#include "supplement/Register.h"
+#endif
+#ifdef KORV_HAS_COLLECTION
+#include "collection/Register.h"
+#endif
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    korv::Services services;
-    services.programFolder = QCoreApplication::applicationDirPath();
+    korv::AppState state;
+    state.services.programFolder = QCoreApplication::applicationDirPath();
 
-    QMainWindow window;
-    window.setWindowTitle(korv::kProgramTitle);
-    auto* pic = new korv::PictureBox(&window);
-    pic->setAutoSize(true);
-    QImage logo;
-    if (korv::loadPicture(korv::programPath(services.programFolder, "Data/Logo-1.jpg"), logo))
-        pic->setPicture(logo);
-    window.setCentralWidget(pic);
-    window.resize(pic->width() > 1 ? pic->width() : 415, pic->height() > 1 ? pic->height() : 310);
-    window.show();
+    // Each window library adds its windows to the table Main opens them through.
+    korv::WindowTable windows;
+#ifdef KORV_HAS_DESIGNFILES
+    korv::registerDesignFileWindows(windows);
+#endif
+#ifdef KORV_HAS_TOOLS
+    korv::registerToolWindows(windows);
+#endif
+#ifdef KORV_HAS_SUPPLEMENT
+    korv::registerSupplementWindows(windows);
+#endif
+#ifdef KORV_HAS_COLLECTION
+    korv::registerCollectionWindows(windows);
+#endif
+
+    korv::Main main(state, windows);
+    main.EndProgram = [] { QCoreApplication::quit(); };
+    main.Form_Load();
+    main.show();
     return app.exec();
 }

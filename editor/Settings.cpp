@@ -1,0 +1,141 @@
+#include "Settings.h"
+
+#include "AppState.h"
+#include "platform/Files.h"
+
+#include <QFile>
+#include <optional>
+
+namespace korv {
+
+namespace {
+
+QByteArray colourLine(int r, int g, int b) {
+    return QByteArray::number(r) + ',' + QByteArray::number(g) + ',' + QByteArray::number(b);
+}
+
+QByteArray quoted(const QString& t) {
+    return '"' + encodeWindows1252(t) + '"';
+}
+
+// Reads fields one after the other, wherever the lines break.
+class FieldReader {
+public:
+    explicit FieldReader(QString text) : t_(std::move(text)) {}
+
+    std::optional<QString> next() {
+        while (i_ < t_.size() && t_[i_] == ' ')
+            ++i_;
+        if (i_ >= t_.size()) return std::nullopt;
+        QString value;
+        if (t_[i_] == '"') {
+            const int end = t_.indexOf('"', i_ + 1);
+            if (end < 0) {
+                value = t_.mid(i_ + 1);
+                i_ = t_.size();
+                return value;
+            }
+            value = t_.mid(i_ + 1, end - i_ - 1);
+            i_ = end + 1;
+            skipPastSeparator();
+            return value;
+        }
+        int j = i_;
+        while (j < t_.size() && t_[j] != ',' && t_[j] != '\r' && t_[j] != '\n')
+            ++j;
+        value = t_.mid(i_, j - i_);
+        while (value.endsWith(' '))
+            value.chop(1);
+        i_ = j;
+        skipPastSeparator();
+        return value;
+    }
+
+private:
+    void skipPastSeparator() {
+        while (i_ < t_.size() && t_[i_] == ' ')
+            ++i_;
+        if (i_ < t_.size() && t_[i_] == ',') {
+            ++i_;
+            return;
+        }
+        if (i_ < t_.size() && t_[i_] == '\r') ++i_;
+        if (i_ < t_.size() && t_[i_] == '\n') ++i_;
+    }
+    QString t_;
+    int i_ = 0;
+};
+
+std::optional<int> toInt(const std::optional<QString>& f) {
+    if (!f) return std::nullopt;
+    bool ok = false;
+    const int v = f->trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+std::optional<int> toComponent(const std::optional<QString>& f) {
+    auto v = toInt(f);
+    if (!v || *v < 0 || *v > 255) return std::nullopt;
+    return v;
+}
+
+std::optional<bool> toBool(const std::optional<QString>& f) {
+    if (!f) return std::nullopt;
+    const QString v = f->trimmed().toUpper();
+    if (v == "#TRUE#") return true;
+    if (v == "#FALSE#") return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray settingsBytes(const AppState& s) {
+    // The format has no escape for a double quote inside a text; the sheet text is
+    // written with its double quotes turned into single ones so that it reads back.
+    QString sheet = s.TekstOpVel;
+    sheet.replace('"', '\'');
+    QByteArray out;
+    out += quoted(kSettingsBanner) + "\r\n";
+    out += quoted(kSettingsRule) + "\r\n";
+    out += quoted(sheet) + "\r\n";
+    out += colourLine(s.VakKleurR, s.VakKleurG, s.VakKleurB) + "\r\n";
+    out += colourLine(s.KaderKleurR, s.KaderKleurG, s.KaderKleurB) + "\r\n";
+    out += QByteArray(s.MeldingPlaatsen ? "#TRUE#" : "#FALSE#") + "\r\n";
+    out += colourLine(s.HoofdKleurR, s.HoofdKleurG, s.HoofdKleurB) + "\r\n";
+    return out;
+}
+
+bool writeSettings(const AppState& s, const QString& path) {
+    return writeFileAtomic(path, settingsBytes(s));
+}
+
+bool readSettings(AppState& s, const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    FieldReader r(decodeText(f.readAll()));
+    if (!r.next() || !r.next()) return false; // banner and rule, discarded
+    const auto sheet = r.next();
+    if (!sheet) return false;
+    s.TekstOpVel = *sheet;
+    auto readColour = [&](int& R, int& G, int& B) {
+        const auto red = toComponent(r.next());
+        if (!red) return false;
+        R = *red;
+        const auto green = toComponent(r.next());
+        if (!green) return false;
+        G = *green;
+        const auto blue = toComponent(r.next());
+        if (!blue) return false;
+        B = *blue;
+        return true;
+    };
+    if (!readColour(s.VakKleurR, s.VakKleurG, s.VakKleurB)) return false;
+    if (!readColour(s.KaderKleurR, s.KaderKleurG, s.KaderKleurB)) return false;
+    const auto hint = toBool(r.next());
+    if (!hint) return false;
+    s.MeldingPlaatsen = *hint;
+    return readColour(s.HoofdKleurR, s.HoofdKleurG, s.HoofdKleurB);
+}
+
+} // namespace korv
