@@ -239,6 +239,7 @@ void Surface::applyPen(const Mask& m, int color) {
     const std::uint32_t p = rgbFromColor(color);
     const int x0 = std::max(m.x0, 0), y0 = std::max(m.y0, 0);
     const int x1 = std::min(m.x0 + m.w, img_.width()), y1 = std::min(m.y0 + m.h, img_.height());
+    if (m.bits.empty() || x0 >= x1 || y0 >= y1) return; // wholly outside the picture
     for (int y = y0; y < y1; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
         const std::uint8_t* mb = &m.bits[static_cast<size_t>(y - m.y0) * m.w];
@@ -273,6 +274,7 @@ void Surface::applyBrush(const Mask& m, int color) {
     const std::uint32_t p = rgbFromColor(color);
     const int x0 = std::max(m.x0, 0), y0 = std::max(m.y0, 0);
     const int x1 = std::min(m.x0 + m.w, img_.width()), y1 = std::min(m.y0 + m.h, img_.height());
+    if (m.bits.empty() || x0 >= x1 || y0 >= y1) return; // wholly outside the picture
     for (int y = y0; y < y1; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
         const std::uint8_t* mb = &m.bits[static_cast<size_t>(y - m.y0) * m.w];

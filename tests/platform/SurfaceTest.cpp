@@ -564,3 +564,14 @@ TEST(Surface, TextWidthGrowsWithTheText) {
     s.scaleMode = ScaleMode::Twips;
     EXPECT_DOUBLE_EQ(s.textWidth("W"), one * 15);
 }
+
+TEST(SurfaceOutside, PrimitivesWhollyOutsideThePictureChangeNothing) {
+    korv::Surface s(20, 10, korv::kWhite);
+    const QImage before = s.image().copy();
+    s.line(6221, 2, 6221, 8, 0);
+    s.line(-50, -3, -40, -9, 0);
+    s.filledBox(30, 30, 40, 40, 0);
+    s.circle(500, 500, 10, 0);
+    s.pset(-5, 3, 0);
+    EXPECT_EQ(s.image(), before);
+}
