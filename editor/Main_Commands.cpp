@@ -114,8 +114,17 @@ void Main::closeEvent(QCloseEvent* e) {
     }
     // A handler that lets events run is still on the stack: close when it has ended.
     if (yielding() || S.imaging.busy() || unloading_) {
-        closePending_ = yielding();
         e->ignore();
+        if (unloading_) return;
+        closePending_ = true;
+        // A picture operation ends by itself, not through a guard: look again shortly.
+        if (!yielding())
+            QTimer::singleShot(100, this, [this] {
+                if (closePending_ && !yielding()) {
+                    closePending_ = false;
+                    close();
+                }
+            });
         return;
     }
     unloading_ = true;

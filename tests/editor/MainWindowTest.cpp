@@ -2,6 +2,8 @@
 #include "editor/Algemeen.h"
 #include "platform/Colour.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
 
 using namespace korv;
@@ -291,4 +293,18 @@ TEST_F(MainTest, LogoOpensTheVideoPage) {
     m.LogoImg_Click();
     ASSERT_EQ(shell->opened.size(), 1);
     EXPECT_TRUE(shell->opened[0].startsWith("https://"));
+}
+
+TEST_F(MainTest, CloseWaitsForARunningPictureOperation) {
+    Main& m = load();
+    bool ended = false;
+    m.EndProgram = [&] { ended = true; };
+    state->imaging.OperationBusy = true;
+    m.close();
+    EXPECT_FALSE(ended);
+    QTimer::singleShot(150, &m, [&] { state->imaging.OperationBusy = false; });
+    QElapsedTimer t;
+    t.start();
+    while (!ended && t.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(ended);
 }
