@@ -1,0 +1,26 @@
+#include "Register.h"
+
+#include "ConfigForm.h"
+#include "NieuwForm.h"
+#include "OpenForm.h"
+#include "SaveForm.h"
+#include "editor/WindowTable.h"
+
+namespace korv {
+
+namespace {
+// Each showing makes the window afresh and waits until it has closed.
+template <class Form> void showModal(Main& m) {
+    Form f(m);
+    f.exec();
+}
+} // namespace
+
+void registerDesignFileWindows(WindowTable& t) {
+    t.add("NieuwForm", showModal<NieuwForm>);
+    t.add("OpenForm", showModal<OpenForm>);
+    t.add("SaveForm", showModal<SaveForm>);
+    t.add("ConfigForm", showModal<ConfigForm>);
+}
+
+} // namespace korv
