@@ -91,6 +91,15 @@ bool Clipboard::setImage(const QImage& img) {
     return true;
 }
 
+PrinterService& Services::printerService() {
+    if (!printers) {
+        QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (docs.isEmpty()) docs = QDir::homePath();
+        printers = std::make_shared<QtPrinterService>(docs + "/Korvamint Smidrovel");
+    }
+    return *printers;
+}
+
 QString userPicturesFolder(const Services& s) {
     if (!s.picturesFolder.isEmpty()) return s.picturesFolder;
     QString p = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include "Printer.h"
 #include <functional>
 #include <memory>
 #include <random>
@@ -104,6 +105,9 @@ struct Services {
     BusyPointer busy;
     QString programFolder;  // without a trailing separator
     QString picturesFolder; // the user's pictures folder; empty: the desktop's own
+    // The printers and the current one; made on first use so that tests can set theirs.
+    std::shared_ptr<PrinterService> printers;
+    PrinterService& printerService();
 };
 
 // The user's pictures folder: the one set in the services, else the desktop's.

@@ -1,0 +1,64 @@
+#include "RecordingPrinter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/Printer.h"
+
+TEST(Printer, NewPageOnlyWhenMoreOutputFollows) {
+    RecordingPrinter p("P", 600);
+    p.Print("een");
+    p.NewPage();
+    p.PSet(1440, 720, 255);
+    p.NewPage();
+    EXPECT_TRUE(p.EndDoc());
+    ASSERT_EQ(p.documents.size(), 1u);
+    ASSERT_EQ(p.documents[0].size(), 2u) << "no blank page after the last NewPage";
+    // Twips to device pixels at 600 dpi: 1440 twips is one inch.
+    EXPECT_EQ(p.documents[0][1][0].rect.topLeft(), QPointF(600, 300));
+    // An ended document without output produces nothing; a NewPage before any output neither.
+    p.NewPage();
+    EXPECT_TRUE(p.EndDoc());
+    EXPECT_EQ(p.documents.size(), 1u);
+}
+
+TEST(Printer, PrintMovesDownOneLineAndBackToTheLeft) {
+    RecordingPrinter p("P", 600);
+    p.FontSize = 12;
+    p.CurrentX = 1440;
+    p.CurrentY = 0;
+    p.Print("regel");
+    EXPECT_EQ(p.CurrentX, 0);
+    EXPECT_NEAR(p.CurrentY, p.TextHeight("regel"), 1e-9);
+    EXPECT_GT(p.CurrentY, 12 * 20 * 0.9) << "a 12-point line is about 240 twips high";
+    EXPECT_EQ(p.open[0][0].font.pixelSize(), 100);
+    p.ScaleMode = korv::Printer::Scale::Pixels;
+    EXPECT_NEAR(p.ScaleWidth(), 8.27 * 600, 1e-6);
+    p.Orientation = 2;
+    EXPECT_NEAR(p.ScaleWidth(), 11.69 * 600, 1e-6);
+}
+
+TEST(Printer, PdfPrinterWritesAFile) {
+    QTemporaryDir dir;
+    korv::QtPrinterService service(dir.path());
+    const QStringList names = service.names();
+    ASSERT_FALSE(names.isEmpty());
+    EXPECT_EQ(names.last(), korv::kPdfPrinterName);
+    service.setCurrent(int(names.size()) - 1);
+    korv::Printer& p = service.current();
+    EXPECT_EQ(p.dpi(), 600);
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    p.PaintPicture(img, 1440, 1440, 2880, 1440);
+    p.Print("Korvamint");
+    p.NewPage();
+    p.Print("twee");
+    EXPECT_TRUE(p.EndDoc());
+    QFile f(service.lastPdf());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
+              2);
+}
