@@ -6,9 +6,11 @@
 #include "Buttons.h"
 #include "HelpDocs.h"
 #include "Painter.h"
+#include "Registry.h"
 #include "Stamps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -44,6 +46,18 @@ int main(int argc, char** argv) {
     ok &= art::paintExitImage().save(res + "/ExitKnop.png");
     ok &= art::writeHelpPdf(root + "/Data/Help.pdf");
     ok &= art::writeScreenPdf(root + "/Data/Beeldscherm.pdf");
+    for (const art::Painter& p : art::painters())
+        if (!p.fn(root, res)) {
+            std::fprintf(stderr, "korv_artwork: %s could not be painted\n", p.name);
+            ok = false;
+        }
+    // Every PNG of the resource folder is built into the program.
+    QByteArray qrc = "<RCC><qresource prefix=\"/main\">\n";
+    for (const QString& f : QDir(res).entryList({"*.png"}, QDir::Files, QDir::Name))
+        qrc += "<file>" + f.toUtf8() + "</file>\n";
+    qrc += "</qresource></RCC>\n";
+    QFile q(res + "/main_resources.qrc");
+    ok &= q.open(QIODevice::WriteOnly) && q.write(qrc) == qrc.size();
     if (!ok) std::fprintf(stderr, "korv_artwork: a picture could not be written\n");
     return ok ? 0 : 1;
 }
