@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide variables under their own names, with the services every window
 // uses. One object for the whole run; each test builds its own.
+#include "imaging/Filters.h"
 #include "imaging/ImagingState.h"
 #include "imaging/Progress.h"
 #include "platform/Services.h"
@@ -20,6 +21,7 @@ struct AppState {
     Services services;
     ProgressDisplay progress;
     ImagingState imaging{services, progress};
+    Filters filters{imaging}; // the filter dispatcher and its buffers
 
     // Design editing
     int Tool = 0;

@@ -215,6 +215,20 @@ public:
     QString settingsPath() const;
     static QString formatCaption(int format);
 
+    // --- whole-picture menus
+    void Filter_Click(int Index);
+    void EditContrastConvert_Click(int Index);
+    void EditSwap_Click(int Index);
+    void Flip_Click(int Index);
+    void GradientRichting_Click(int Index);
+    void ToolsRanden_Click(int Index);
+    // Every filter of these menus goes through here: by default the dispatcher on the
+    // canvas's persistent image with Voortgang as its progress. Tests record the calls.
+    std::function<void(int FilterNo, int Param)> applyFilter;
+
+private:
+    void connectPictureMenus();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 

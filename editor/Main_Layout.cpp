@@ -125,6 +125,7 @@ Main::Main(AppState& state, const WindowTable& windows, QWidget* parent)
     buildFrames();
     buildMenus();
     connectTools();
+    connectPictureMenus();
     S.progress.bar = Bar;
     S.progress.label = BarLabel;
 }

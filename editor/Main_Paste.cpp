@@ -5,31 +5,6 @@
 
 namespace korv {
 
-namespace {
-// Marks a yielding paste-menu loop as running, so that no other one starts meanwhile.
-class OperationGuard {
-public:
-    explicit OperationGuard(ImagingState& s) : s_(s) { s_.OperationBusy = true; }
-    ~OperationGuard() { s_.OperationBusy = false; }
-    OperationGuard(const OperationGuard&) = delete;
-    OperationGuard& operator=(const OperationGuard&) = delete;
-
-private:
-    ImagingState& s_;
-};
-
-class BusyPointerGuard {
-public:
-    explicit BusyPointerGuard(BusyPointer& b) : b_(b) { b_.set(true); }
-    ~BusyPointerGuard() { b_.set(false); }
-    BusyPointerGuard(const BusyPointerGuard&) = delete;
-    BusyPointerGuard& operator=(const BusyPointerGuard&) = delete;
-
-private:
-    BusyPointer& b_;
-};
-} // namespace
-
 void Main::ClipPic_MouseDown(int, int, double X, double Y) {
     S.PanStartX = X;
     S.PanStartY = vbCInt(Y);

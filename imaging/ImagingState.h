@@ -17,4 +17,17 @@ struct ImagingState {
     bool busy() const { return FilterBezig || OperationBusy; }
 };
 
+// Marks a yielding operation as running for as long as it lives, so that nothing the
+// event loop runs meanwhile can start another one on the same picture.
+class OperationGuard {
+public:
+    explicit OperationGuard(ImagingState& s) : state_(s) { state_.OperationBusy = true; }
+    ~OperationGuard() { state_.OperationBusy = false; }
+    OperationGuard(const OperationGuard&) = delete;
+    OperationGuard& operator=(const OperationGuard&) = delete;
+
+private:
+    ImagingState& state_;
+};
+
 } // namespace korv

@@ -12,31 +12,6 @@ namespace korv {
 
 namespace {
 
-// Marks a yielding operation as running for as long as it lives, so that nothing the
-// event loop runs meanwhile can start another one on the same picture.
-class OperationGuard {
-public:
-    explicit OperationGuard(ImagingState& s) : state_(s) { state_.OperationBusy = true; }
-    ~OperationGuard() { state_.OperationBusy = false; }
-    OperationGuard(const OperationGuard&) = delete;
-    OperationGuard& operator=(const OperationGuard&) = delete;
-
-private:
-    ImagingState& state_;
-};
-
-// The hourglass for as long as it lives.
-class BusyPointerGuard {
-public:
-    explicit BusyPointerGuard(BusyPointer& b) : busy_(b) { busy_.set(true); }
-    ~BusyPointerGuard() { busy_.set(false); }
-    BusyPointerGuard(const BusyPointerGuard&) = delete;
-    BusyPointerGuard& operator=(const BusyPointerGuard&) = delete;
-
-private:
-    BusyPointer& busy_;
-};
-
 int widthOf(const PictureBox& pic) {
     return vbCInt(pic.ScaleWidth());
 }

@@ -23,7 +23,10 @@ void ProgressDisplay::ShowProgress(int value, int max) {
         }
         bar->Refresh();
     }
-    if (label) label->setText(QString::number(ProgressPercent) + QStringLiteral("%"));
+    if (label) {
+        label->setText(QString::number(ProgressPercent) + QStringLiteral("%"));
+        label->adjustSize();
+    }
 }
 
 void ProgressDisplay::clearBar() {

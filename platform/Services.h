@@ -1,10 +1,10 @@
 #pragma once
 // The services of the old platform that the program's code calls, each replaceable
 // in tests: dialogs, time, random numbers, the busy pointer, shell and clipboard.
+#include "Printer.h"
 #include <QDateTime>
 #include <QImage>
 #include <QString>
-#include "Printer.h"
 #include <functional>
 #include <memory>
 #include <random>
@@ -80,6 +80,18 @@ public:
 
 private:
     bool busy_ = false;
+};
+
+// The hourglass for as long as it lives, also when an operation ends early.
+class BusyPointerGuard {
+public:
+    explicit BusyPointerGuard(BusyPointer& b) : busy_(b) { busy_.set(true); }
+    ~BusyPointerGuard() { busy_.set(false); }
+    BusyPointerGuard(const BusyPointerGuard&) = delete;
+    BusyPointerGuard& operator=(const BusyPointerGuard&) = delete;
+
+private:
+    BusyPointer& busy_;
 };
 
 class Shell {
