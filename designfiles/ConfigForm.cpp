@@ -177,10 +177,7 @@ void ConfigForm::ResetKnop_Click() {
 
 void ConfigForm::OkKnop_Click() {
     AppState& S = M.S;
-    // The settings file cannot hold a double quote inside a text; it keeps single ones.
-    QString sheet = trimBlanks(Text1->text());
-    sheet.replace('"', '\'');
-    S.TekstOpVel = sheet;
+    S.TekstOpVel = trimBlanks(Text1->text());
     S.VakKleurR = HScroll1[0]->value();
     S.VakKleurG = HScroll1[1]->value();
     S.VakKleurB = HScroll1[2]->value();

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 
 #include <QFile>
+#include <algorithm>
 #include <optional>
 
 namespace korv {
@@ -14,8 +15,12 @@ QByteArray colourLine(int r, int g, int b) {
     return QByteArray::number(r) + ',' + QByteArray::number(g) + ',' + QByteArray::number(b);
 }
 
+// A text field. A double quote inside the text is written twice, so that the text
+// reads back whole; a file without such pairs reads as it always did.
 QByteArray quoted(const QString& t) {
-    return '"' + encodeWindows1252(t) + '"';
+    QString doubled = t;
+    doubled.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return '"' + encodeWindows1252(doubled) + '"';
 }
 
 // Reads fields one after the other, wherever the lines break.
@@ -29,14 +34,20 @@ public:
         if (i_ >= t_.size()) return std::nullopt;
         QString value;
         if (t_[i_] == '"') {
-            const int end = t_.indexOf('"', i_ + 1);
-            if (end < 0) {
-                value = t_.mid(i_ + 1);
-                i_ = t_.size();
-                return value;
+            // Up to the closing quote; a pair of quotes stands for one quote.
+            int j = i_ + 1;
+            while (j < t_.size()) {
+                if (t_[j] == '"') {
+                    if (j + 1 < t_.size() && t_[j + 1] == '"') {
+                        value += '"';
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                value += t_[j++];
             }
-            value = t_.mid(i_ + 1, end - i_ - 1);
-            i_ = end + 1;
+            i_ = std::min<int>(j + 1, t_.size());
             skipPastSeparator();
             return value;
         }
@@ -91,14 +102,10 @@ std::optional<bool> toBool(const std::optional<QString>& f) {
 } // namespace
 
 QByteArray settingsBytes(const AppState& s) {
-    // The format has no escape for a double quote inside a text; the sheet text is
-    // written with its double quotes turned into single ones so that it reads back.
-    QString sheet = s.TekstOpVel;
-    sheet.replace('"', '\'');
     QByteArray out;
     out += quoted(kSettingsBanner) + "\r\n";
     out += quoted(kSettingsRule) + "\r\n";
-    out += quoted(sheet) + "\r\n";
+    out += quoted(s.TekstOpVel) + "\r\n";
     out += colourLine(s.VakKleurR, s.VakKleurG, s.VakKleurB) + "\r\n";
     out += colourLine(s.KaderKleurR, s.KaderKleurG, s.KaderKleurB) + "\r\n";
     out += QByteArray(s.MeldingPlaatsen ? "#TRUE#" : "#FALSE#") + "\r\n";

@@ -54,12 +54,12 @@ TEST_F(ConfigFormTest, OkStoresEverythingAndColoursTheMainWindow) {
     EXPECT_EQ(RGB(S().HoofdKleurR, S().HoofdKleurG, S().HoofdKleurB), RGB(200, 110, 120));
     EXPECT_TRUE(S().MeldingPlaatsen);
     EXPECT_EQ(backOf(M().Frame1), RGB(200, 110, 120));
-    // Stored as the settings file keeps it, so it reads back unchanged.
-    EXPECT_EQ(S().TekstOpVel, "Postzegels 'Noord'");
+    // Double quotes survive the settings file.
+    EXPECT_EQ(S().TekstOpVel, "Postzegels \"Noord\"");
     ASSERT_TRUE(writeSettings(S(), path("check.ini")));
     S().TekstOpVel.clear();
     ASSERT_TRUE(readSettings(S(), path("check.ini")));
-    EXPECT_EQ(S().TekstOpVel, "Postzegels 'Noord'");
+    EXPECT_EQ(S().TekstOpVel, "Postzegels \"Noord\"");
 
     ConfigForm again(M());
     EXPECT_EQ(again.Label8[0]->text(), "200");

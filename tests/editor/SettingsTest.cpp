@@ -23,8 +23,8 @@ TEST_F(MainTest, SettingsWriterGivesTheSevenDefaultLines) {
     s.MeldingPlaatsen = false;
     s.HoofdKleurR = -3;
     const QByteArray bytes = settingsBytes(s);
-    // One byte per character in the ANSI code page; a double quote cannot be kept.
-    EXPECT_TRUE(bytes.contains("\"Postzegels 'uit' Nederland \xE9\"\r\n"));
+    // One byte per character in the ANSI code page; a double quote is written twice.
+    EXPECT_TRUE(bytes.contains("\"Postzegels \"\"uit\"\" Nederland \xE9\"\r\n"));
     EXPECT_TRUE(bytes.contains("\r\n#FALSE#\r\n-3,235,240\r\n"));
 
     // ... and reads back as written.
@@ -32,10 +32,20 @@ TEST_F(MainTest, SettingsWriterGivesTheSevenDefaultLines) {
     ASSERT_TRUE(writeSettings(s, path("Korvamint.ini")));
     AppState t;
     ASSERT_TRUE(readSettings(t, path("Korvamint.ini")));
-    EXPECT_EQ(t.TekstOpVel, QString::fromUtf8("Postzegels 'uit' Nederland é"));
+    EXPECT_EQ(t.TekstOpVel, QString::fromUtf8("Postzegels \"uit\" Nederland é"));
     EXPECT_FALSE(t.MeldingPlaatsen);
     EXPECT_EQ(t.HoofdKleurR, 12);
     EXPECT_EQ(t.VakKleurB, 240);
+
+    // A text of quotes alone and an empty text read back too.
+    for (const QString& text : {QString("\""), QString("\"\""), QString()}) {
+        t.TekstOpVel = text;
+        ASSERT_TRUE(writeSettings(t, path("Korvamint.ini")));
+        AppState u;
+        ASSERT_TRUE(readSettings(u, path("Korvamint.ini"))) << text.toStdString();
+        EXPECT_EQ(u.TekstOpVel, text);
+        EXPECT_EQ(u.HoofdKleurR, 12);
+    }
 }
 
 TEST_F(MainTest, SettingsReaderFieldRules) {
