@@ -1,5 +1,6 @@
 #include "Register.h"
 
+#include "AfdrukForm.h"
 #include "ConfigForm.h"
 #include "NieuwForm.h"
 #include "OpenForm.h"
@@ -20,6 +21,7 @@ void registerDesignFileWindows(WindowTable& t) {
     t.add("NieuwForm", showModal<NieuwForm>);
     t.add("OpenForm", showModal<OpenForm>);
     t.add("SaveForm", showModal<SaveForm>);
+    t.add("AfdrukForm", showModal<AfdrukForm>);
     t.add("ConfigForm", showModal<ConfigForm>);
 }
 

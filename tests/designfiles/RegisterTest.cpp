@@ -10,9 +10,8 @@ using namespace korv;
 TEST_F(DesignFilesTest, TheTableOpensTheWindowsModally) {
     WindowTable t;
     registerDesignFileWindows(t);
-    for (const char* name : {"NieuwForm", "OpenForm", "SaveForm", "ConfigForm"})
+    for (const char* name : {"NieuwForm", "OpenForm", "SaveForm", "AfdrukForm", "ConfigForm"})
         EXPECT_TRUE(t.has(name)) << name;
-    EXPECT_FALSE(t.has("AfdrukForm"));
 
     QString shown;
     QTimer::singleShot(0, [&] {
