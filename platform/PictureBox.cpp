@@ -92,7 +92,7 @@ void PictureBox::clearPicture() {
 
 void PictureBox::Cls() {
     surface_.clear(surface_.backColor);
-    if (!picture_.isNull()) {
+    if (!picture_.isNull() && !surface_.image().isNull()) {
         QPainter p(&surface_.imageRef());
         p.drawImage(0, 0, picture_);
     }
