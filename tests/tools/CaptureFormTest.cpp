@@ -1,0 +1,139 @@
+#include "tools/CaptureForm.h"
+#include "InsertFixture.h"
+
+#include "platform/Screen.h"
+
+#include <QAction>
+
+using namespace korv;
+
+namespace {
+int screenColour(int x, int y) {
+    return RGB(x % 256, y % 256, (x / 256) * 16 + y / 256);
+}
+} // namespace
+
+class CaptureFormTest : public InsertDialogTest {
+protected:
+    void SetUp() override {
+        InsertDialogTest::SetUp();
+        form_ = std::make_unique<CaptureForm>(M());
+        const QSize screen = screenSizePx();
+        F().grabScreen = [this, screen] {
+            ++grabs_;
+            statesDuringGrab_ = {F().windowState(), M().windowState()};
+            yieldingDuringGrab_ = M().yielding();
+            return pattern(screen.width(), screen.height(), screenColour);
+        };
+    }
+    void TearDown() override {
+        form_.reset();
+        InsertDialogTest::TearDown();
+    }
+    CaptureForm& F() { return *form_; }
+    void drag(double x0, double y0, double x1, double y1, int button = Mouse::Left) {
+        F().Pic_MouseDown(button, 0, x0, y0);
+        F().Pic_MouseMove(button, 0, (x0 + x1) / 2, (y0 + y1) / 2);
+        F().Pic_MouseMove(button, 0, x1, y1);
+        F().Pic_MouseUp(button, 0, x1, y1);
+    }
+
+    std::unique_ptr<CaptureForm> form_;
+    int grabs_ = 0;
+    std::pair<Qt::WindowStates, Qt::WindowStates> statesDuringGrab_;
+    bool yieldingDuringGrab_ = false;
+};
+
+TEST_F(CaptureFormTest, CaptureMinimisesBothWindowsAndBringsThemBackNormal) {
+    EXPECT_EQ(F().windowTitle(), "Copyeer Buraublad");
+    EXPECT_FALSE(F().Label1->isHidden());
+    EXPECT_TRUE(F().Label1->text().startsWith("1. Klik op het menu-item 'Capture'"));
+    EXPECT_EQ(F().Pic->Image().size(), screenSizePx());
+    EXPECT_EQ(F().Pic->surface().pixel(5, 5), RGB(250, 240, 210));
+
+    M().setWindowState(Qt::WindowMaximized);
+    F().Afdruk->trigger();
+    EXPECT_EQ(grabs_, 1);
+    EXPECT_TRUE(statesDuringGrab_.first & Qt::WindowMinimized);
+    EXPECT_TRUE(statesDuringGrab_.second & Qt::WindowMinimized);
+    EXPECT_TRUE(yieldingDuringGrab_);
+    EXPECT_EQ(F().windowState(), Qt::WindowNoState);
+    EXPECT_EQ(M().windowState(), Qt::WindowNoState);
+    EXPECT_FALSE(M().yielding());
+    EXPECT_TRUE(F().Label1->isHidden());
+    const QSize s = screenSizePx();
+    EXPECT_EQ(F().Pic->surface().pixel(0, 0), screenColour(0, 0));
+    EXPECT_EQ(F().Pic->surface().pixel(s.width() - 1, s.height() - 1),
+              screenColour(s.width() - 1, s.height() - 1));
+}
+
+TEST_F(CaptureFormTest, TheWindowCannotBeClosedWhileTheScreenIsCopied) {
+    F().grabScreen = [this] {
+        F().FileExit_Click();
+        return QImage();
+    };
+    F().Afdruk_Click();
+    EXPECT_EQ(F().result(), 0);
+    EXPECT_EQ(M().windowState(), Qt::WindowNoState);
+    F().FileExit_Click();
+    EXPECT_EQ(F().result(), QDialog::Rejected);
+}
+
+TEST_F(CaptureFormTest, ALeftDragSelectsRightAndDownFromThePress) {
+    F().Afdruk_Click();
+    drag(100, 50, 300, 200);
+    EXPECT_EQ(F().SelectieBreedte, 201);
+    EXPECT_EQ(F().SelectieHoogte, 151);
+    EXPECT_EQ(S().StartX, 100);
+    EXPECT_EQ(S().StartY, 50);
+    EXPECT_TRUE(F().Pic->isHidden());
+    EXPECT_FALSE(F().Picture1->isHidden());
+    ASSERT_EQ(F().Picture1->Image().size(), QSize(201, 151));
+    EXPECT_EQ(F().Picture1->surface().pixel(0, 0), screenColour(100, 50));
+    EXPECT_EQ(F().Picture1->surface().pixel(200, 150), screenColour(300, 200));
+
+    F().Afdruk_Click();
+    EXPECT_TRUE(F().Picture1->isHidden());
+    drag(300, 200, 250, 100); // up and left: one pixel each way
+    EXPECT_EQ(F().SelectieBreedte, 1);
+    EXPECT_EQ(F().SelectieHoogte, 1);
+    EXPECT_EQ(F().Picture1->surface().pixel(0, 0), screenColour(300, 200));
+}
+
+TEST_F(CaptureFormTest, RightReleaseShowsTheLastSelectionAndAClickAloneSelectsNothing) {
+    F().Afdruk_Click();
+    drag(10, 20, 29, 39);
+    const QImage first = F().Picture1->Image().copy();
+    F().Afdruk_Click();
+    drag(200, 200, 260, 260, Mouse::Right);
+    EXPECT_TRUE(F().Pic->isHidden());
+    EXPECT_EQ(F().Picture1->Image(), first);
+
+    F().Afdruk_Click();
+    F().Pic_MouseDown(Mouse::Left, 0, 40, 40);
+    F().Pic_MouseUp(Mouse::Left, 0, 40, 40);
+    EXPECT_FALSE(F().Pic->isHidden()) << "the copy stays for another try";
+    EXPECT_TRUE(F().Picture1->isHidden());
+    F().Export->trigger();
+    EXPECT_TRUE(M().ClipPic->isHidden());
+    EXPECT_EQ(F().result(), 0);
+}
+
+TEST_F(CaptureFormTest, ExportHandsOverTheSelectionOnlyWhenItIsShown) {
+    F().Export_Click();
+    EXPECT_TRUE(M().ClipPic->isHidden());
+    F().Afdruk_Click();
+    drag(100, 50, 300, 200);
+    F().Afdruk_Click();
+    F().Export_Click(); // right after a new capture: the selection is hidden
+    EXPECT_TRUE(M().ClipPic->isHidden());
+    EXPECT_EQ(F().result(), 0);
+
+    drag(100, 50, 300, 200);
+    S().MeldingPlaatsen = true;
+    expectPlacementHint();
+    F().Export_Click();
+    EXPECT_EQ(F().result(), QDialog::Accepted);
+    EXPECT_EQ(S().Tool, 3) << "the tool stays";
+    expectHandedOver(pattern(201, 151, [](int x, int y) { return screenColour(100 + x, 50 + y); }));
+}

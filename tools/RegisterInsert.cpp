@@ -1,0 +1,25 @@
+#include "ArrowForm.h"
+#include "BallonForm.h"
+#include "CaptureForm.h"
+#include "ClipartForm.h"
+#include "Register.h"
+#include "editor/WindowTable.h"
+
+namespace korv {
+
+namespace {
+// Each showing makes the window afresh and waits until it has closed.
+template <class Form> void showModal(Main& m) {
+    Form f(m);
+    f.exec();
+}
+} // namespace
+
+void registerInsertWindows(WindowTable& t) {
+    t.add("ClipartForm", showModal<ClipartForm>);
+    t.add("ArrowForm", showModal<ArrowForm>);
+    t.add("BallonForm", showModal<BallonForm>);
+    t.add("CaptureForm", showModal<CaptureForm>);
+}
+
+} // namespace korv
