@@ -1,0 +1,87 @@
+#pragma once
+// A collection window on a temporary program folder, with scripted dialogs, a
+// recording shell and recording printers.
+#include "ProgramFolder.h"
+#include "RecordingPrinter.h"
+#include "collection/DatabaseForm.h"
+#include "collection/ListView.h"
+#include "editor/AppState.h"
+#include "editor/Main.h"
+#include "editor/WindowTable.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <memory>
+
+class RecordingShell : public korv::Shell {
+public:
+    QStringList opened;
+    bool open(const QString& target) override {
+        opened << target;
+        return true;
+    }
+};
+
+class CollectionTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        ProgramFolderTest::SetUp();
+        state = std::make_unique<korv::AppState>();
+        state->services.programFolder = services.programFolder;
+        state->services.dialogs = dialogs;
+        state->services.clock = services.clock;
+        shell = std::make_shared<RecordingShell>();
+        state->services.shell = shell;
+        printers = std::make_shared<RecordingPrinterService>();
+        state->services.printers = printers;
+        main = std::make_unique<korv::Main>(*state, windows);
+    }
+    void TearDown() override {
+        form.reset();
+        main.reset();
+        ProgramFolderTest::TearDown();
+    }
+    korv::DatabaseForm& open() {
+        form = std::make_unique<korv::DatabaseForm>(*main, naam);
+        return *form;
+    }
+    // Fills the editor and presses "Add".
+    void add(const korv::CollectionRecord& r) {
+        form->showRecordInEditor(r);
+        form->AddKnop_Click();
+    }
+    static korv::CollectionRecord rec(const QString& jaar, const QString& nr,
+                                      const QString& onderwerp = "Onderwerp",
+                                      const QString& cat = "Nederland",
+                                      const QString& prijs = "1,00", const QString& mijn = "0,50") {
+        return {jaar,    nr,         cat,    onderwerp,  "Frankeerzegel", "Getand",
+                "10 ct", "Koningin", "Info", "Postfris", prijs,           mijn};
+    }
+    QByteArray readFile(const QString& sub) const {
+        QFile f(path(sub));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QByteArray crlf(const QStringList& lines) {
+        QByteArray out;
+        for (const QString& l : lines)
+            out += l.toUtf8() + "\r\n";
+        return out;
+    }
+    QStringList column(int field) const {
+        QStringList out;
+        for (int i = 0; i < form->ListView1->count(); ++i)
+            out << form->ListView1->record(i)[field];
+        return out;
+    }
+
+    std::unique_ptr<korv::AppState> state;
+    korv::WindowTable windows;
+    std::unique_ptr<korv::Main> main;
+    std::shared_ptr<RecordingShell> shell;
+    std::shared_ptr<RecordingPrinterService> printers;
+    QString naam;
+    std::unique_ptr<korv::DatabaseForm> form;
+};
