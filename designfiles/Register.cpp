@@ -9,14 +9,6 @@
 
 namespace korv {
 
-namespace {
-// Each showing makes the window afresh and waits until it has closed.
-template <class Form> void showModal(Main& m) {
-    Form f(m);
-    f.exec();
-}
-} // namespace
-
 void registerDesignFileWindows(WindowTable& t) {
     t.add("NieuwForm", showModal<NieuwForm>);
     t.add("OpenForm", showModal<OpenForm>);

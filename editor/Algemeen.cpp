@@ -72,6 +72,18 @@ void ShowSpecialCharacters(AppState& s) {
     s.services.dialogs->msgBox(specialCharactersText(), Mb::OkOnly);
 }
 
+StyledText measureStyledText(const QString& fontName, double size, bool bold, bool italic,
+                             bool underline, const QString& text) {
+    Surface measure(1, 1);
+    measure.fontName = fontName;
+    measure.fontSize = size;
+    measure.fontBold = bold;
+    measure.fontItalic = italic;
+    measure.fontUnderline = underline;
+    return {measure.font(), static_cast<int>(measure.textWidth(text)),
+            static_cast<int>(measure.textHeight(text))};
+}
+
 FormatSize formatSize(int format) {
     static const FormatSize sizes[8] = {{0, 0},     {415, 310}, {475, 310}, {580, 310},
                                         {415, 415}, {310, 415}, {310, 475}, {310, 580}};

@@ -1,5 +1,6 @@
 #pragma once
 // Shared procedures of the editor that other windows call too.
+#include <QFont>
 #include <QString>
 
 namespace korv {
@@ -20,6 +21,15 @@ void ApplyBackColor(Main& m);
 void CopyToClipboard(Main& m, PictureBox& pic);
 void ShowSpecialCharacters(AppState& s);
 QString specialCharactersText();
+
+// A label's font and size in pixels when it shows `text` in a style (the text tools
+// measure the floating text this way).
+struct StyledText {
+    QFont font;
+    int width, height;
+};
+StyledText measureStyledText(const QString& fontName, double size, bool bold, bool italic,
+                             bool underline, const QString& text);
 
 // Canvas sizes of the stamp formats 1 to 7 in pixels; an empty size for others.
 struct FormatSize {

@@ -252,5 +252,7 @@ private:
 void placeTwips(QWidget* w, double left, double top, double width = -1, double height = -1);
 void setBackColour(QWidget* w, int colour);
 void setForeColour(QWidget* w, int colour);
+// A label without caption used as a coloured panel (the dark boxes behind sliders).
+QLabel* colourBox(QWidget* parent, int colour);
 
 } // namespace korv

@@ -36,6 +36,12 @@ void setBackColour(QWidget* w, int colour) {
     w->setAutoFillBackground(true);
 }
 
+QLabel* colourBox(QWidget* parent, int colour) {
+    auto* l = new QLabel(parent);
+    setBackColour(l, colour);
+    return l;
+}
+
 void setForeColour(QWidget* w, int colour) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, toQColor(colour));
@@ -62,9 +68,8 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, double l, double t, d
 }
 
 QLabel* makeBox(QWidget* parent, double l, double t, double w, double h, int colour) {
-    auto* lab = new QLabel(parent);
+    QLabel* lab = colourBox(parent, colour);
     placeTwips(lab, l, t, w, h);
-    setBackColour(lab, colour);
     return lab;
 }
 

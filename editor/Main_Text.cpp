@@ -1,4 +1,5 @@
 // The text tool: styled text, its preview and the hand-over into the floating picture.
+#include "Algemeen.h"
 #include "Main.h"
 #include "platform/Colour.h"
 #include "platform/VbMath.h"
@@ -47,18 +48,14 @@ void Main::PlaatsKnop_Click() {
         return;
     }
     // The label measures the text plus one blank in the chosen style.
-    Surface measure(1, 1);
-    measure.fontName = Combo1->currentText();
-    measure.fontSize = textSize();
-    measure.fontBold = BoldCheck->isChecked();
-    measure.fontItalic = ItalicCheck->isChecked();
-    measure.fontUnderline = UnderlineCheck->isChecked();
     const QString caption = Text1->text() + " ";
-    TextLabel->setFont(measure.font());
+    const StyledText m =
+        measureStyledText(Combo1->currentText(), textSize(), BoldCheck->isChecked(),
+                          ItalicCheck->isChecked(), UnderlineCheck->isChecked(), caption);
+    TextLabel->setFont(m.font);
     setForeColour(TextLabel, drawingColour());
     TextLabel->setText(caption);
-    const int w = static_cast<int>(measure.textWidth(caption));
-    const int h = static_cast<int>(measure.textHeight(caption));
+    const int w = m.width, h = m.height;
     TextLabel->Move(leftInContainer(TextLabel), topInContainer(TextLabel), w, h);
 
     ClipPic->clearPicture();

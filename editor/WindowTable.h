@@ -26,4 +26,10 @@ private:
     std::map<QString, Opener> openers_;
 };
 
+// The usual opener: each showing makes the window afresh and waits until it has closed.
+template <class Form> void showModal(Main& m) {
+    Form f(m);
+    f.exec();
+}
+
 } // namespace korv

@@ -6,11 +6,7 @@
 namespace korv {
 
 void registerSupplementWindows(WindowTable& t) {
-    // Each showing makes the window afresh and waits until it has closed.
-    t.add("SuppForm", [](Main& m) {
-        SuppForm f(m);
-        f.exec();
-    });
+    t.add("SuppForm", showModal<SuppForm>);
 }
 
 } // namespace korv

@@ -1,6 +1,7 @@
 // Texts placed with a preview that follows the pointer, the frame of nested lines, the
 // page number, and the one colour that frame and texts share.
 #include "SuppForm.h"
+#include "editor/Algemeen.h"
 
 #include "editor/Main.h"
 #include "platform/Colour.h"
@@ -47,18 +48,14 @@ void SuppForm::PlaatsKnop_Click() {
     snapshot();
 
     // The preview measures the text plus one blank in the chosen style.
-    Surface measure(1, 1);
-    measure.fontName = Combo3->currentText();
-    measure.fontSize = textSize();
-    measure.fontBold = BoldCheck->isChecked();
-    measure.fontItalic = ItalicCheck->isChecked();
-    measure.fontUnderline = UnderlineCheck->isChecked();
     const QString caption = Text1->text() + " ";
-    TextLabel->setFont(measure.font());
+    const StyledText m =
+        measureStyledText(Combo3->currentText(), textSize(), BoldCheck->isChecked(),
+                          ItalicCheck->isChecked(), UnderlineCheck->isChecked(), caption);
+    TextLabel->setFont(m.font);
     setForeColour(TextLabel, sampleColour());
     TextLabel->setText(caption);
-    TextLabel->Move(leftInContainer(TextLabel), topInContainer(TextLabel),
-                    measure.textWidth(caption), measure.textHeight(caption));
+    TextLabel->Move(leftInContainer(TextLabel), topInContainer(TextLabel), m.width, m.height);
     TextLabel->show();
     TextLabel->raise();
     S.TekstPlaatsenActief = true;

@@ -16,24 +16,16 @@ namespace korv {
 
 bool ArrowForm::AfbeeldingGekozen = false;
 
-namespace {
-QLabel* mat(QWidget* parent, int colour) {
-    auto* l = new QLabel(parent);
-    setBackColour(l, colour);
-    return l;
-}
-} // namespace
-
 ArrowForm::ArrowForm(Main& main) : QDialog(&main), M(main) {
-    Label1 = mat(this, RGB(64, 64, 64));
+    Label1 = colourBox(this, RGB(64, 64, 64));
     Pic = new PictureBox(this);
-    Label3 = mat(this, RGB(0, 0, 0));
+    Label3 = colourBox(this, RGB(0, 0, 0));
     Picture1 = new PictureBox(this);
     RotatieKnop = new VistaButton(this);
     MirrowKnop = new VistaButton(this);
-    Label5 = mat(this, RGB(0, 0, 0));
+    Label5 = colourBox(this, RGB(0, 0, 0));
     MiniPic = new PictureBox(this);
-    Label2 = mat(this, RGB(0, 0, 0));
+    Label2 = colourBox(this, RGB(0, 0, 0));
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(0, kRows - 1);
     Label4 = new QLabel(this);

@@ -13,22 +13,14 @@
 
 namespace korv {
 
-namespace {
-QLabel* mat(QWidget* parent, int colour) {
-    auto* l = new QLabel(parent);
-    setBackColour(l, colour);
-    return l;
-}
-} // namespace
-
 BallonForm::BallonForm(Main& main) : QDialog(&main), M(main) {
     for (int k = 0; k < 4; ++k)
         Img[k] = QImage(QString(":/main/Ballon%1.png").arg(k));
-    Label1 = mat(this, RGB(128, 128, 128));
+    Label1 = colourBox(this, RGB(128, 128, 128));
     Pic = new PictureBox(this);
-    Label2 = mat(this, RGB(0, 0, 0));
+    Label2 = colourBox(this, RGB(0, 0, 0));
     VScroll1 = new QScrollBar(Qt::Vertical, this);
-    Label3 = mat(this, RGB(0, 0, 0));
+    Label3 = colourBox(this, RGB(0, 0, 0));
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     Label4 = new QLabel(this);
     for (int k = 0; k < 4; ++k) {

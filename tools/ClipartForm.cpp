@@ -16,18 +16,10 @@
 
 namespace korv {
 
-namespace {
-QLabel* mat(QWidget* parent, int colour) {
-    auto* l = new QLabel(parent);
-    setBackColour(l, colour);
-    return l;
-}
-} // namespace
-
 ClipartForm::ClipartForm(Main& main) : QDialog(&main), M(main) {
-    Label1 = mat(this, RGB(128, 128, 128));
+    Label1 = colourBox(this, RGB(128, 128, 128));
     Pic = new PictureBox(this);
-    Label3 = mat(this, RGB(128, 128, 128));
+    Label3 = colourBox(this, RGB(128, 128, 128));
     BigPic = new PictureBox(this);
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
@@ -41,7 +33,7 @@ ClipartForm::ClipartForm(Main& main) : QDialog(&main), M(main) {
     Label2 = new QLabel(this);
     HorKnop = new VistaButton(this);
     Label7 = new QLabel(this);
-    Label8 = mat(this, RGB(0, 0, 0));
+    Label8 = colourBox(this, RGB(0, 0, 0));
     VScroll2 = new QScrollBar(Qt::Vertical, this);
     Label9 = new QLabel(this);
     CancelKnop = new VistaButton(this);

@@ -7,14 +7,6 @@
 
 namespace korv {
 
-namespace {
-// Each showing makes the window afresh and waits until it has closed.
-template <class Form> void showModal(Main& m) {
-    Form f(m);
-    f.exec();
-}
-} // namespace
-
 void registerInsertWindows(WindowTable& t) {
     t.add("ClipartForm", showModal<ClipartForm>);
     t.add("ArrowForm", showModal<ArrowForm>);

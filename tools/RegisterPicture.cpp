@@ -7,14 +7,6 @@
 
 namespace korv {
 
-namespace {
-// Each showing makes the window afresh and waits until it has closed.
-template <class Form> void showModal(Main& m) {
-    Form f(m);
-    f.exec();
-}
-} // namespace
-
 void registerPictureWindows(WindowTable& t) {
     t.add("LijstForm", showModal<LijstForm>);
     t.add("SizeForm", showModal<SizeForm>);

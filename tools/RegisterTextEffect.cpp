@@ -6,11 +6,7 @@
 namespace korv {
 
 void registerTextEffectWindows(WindowTable& t) {
-    // Each showing makes the window afresh and waits until it has closed.
-    t.add("WaveTextForm", [](Main& m) {
-        WaveTextForm f(m);
-        f.exec();
-    });
+    t.add("WaveTextForm", showModal<WaveTextForm>);
 }
 
 } // namespace korv
