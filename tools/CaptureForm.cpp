@@ -1,7 +1,6 @@
 #include "CaptureForm.h"
 
 #include "HandOver.h"
-#include "editor/Algemeen.h"
 #include "editor/Main.h"
 #include "platform/Colour.h"
 #include "platform/PictureBox.h"
@@ -10,6 +9,7 @@
 
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QThread>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -97,7 +97,9 @@ void CaptureForm::CaptureScreen() {
     Main::YieldGuard guard(M);
     setWindowState(Qt::WindowMinimized);
     M.setWindowState(Qt::WindowMinimized);
-    Pause(M.S, 0.5);
+    // The windows repaint while they go, but a click or key meanwhile waits until the
+    // copy is taken: it could start a selection on the copy that is not there yet.
+    waitWithoutInput(0.5);
 
     const QImage shot = grabScreen ? grabScreen() : QImage();
     const QSize screen = screenSizePx();
@@ -113,6 +115,17 @@ void CaptureForm::CaptureScreen() {
     M.setWindowState(Qt::WindowNoState);
     setWindowState(Qt::WindowNoState);
     capturing_ = false;
+}
+
+void CaptureForm::waitWithoutInput(double seconds) {
+    Clock& clock = *M.S.services.clock;
+    const double wait = seconds * clock.pauseScale;
+    const double start = clock.monotonicSeconds();
+    for (;;) {
+        doEvents(false);
+        if (clock.monotonicSeconds() - start >= wait) break;
+        QThread::msleep(5);
+    }
 }
 
 void CaptureForm::Pic_MouseDown(int Button, int, double X, double Y) {

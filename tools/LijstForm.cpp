@@ -61,8 +61,8 @@ void LijstForm::Form_Load() {
     Label3->setText("1 / 100");
     placeTwips(Label3, 6210, 300);
     Label3->adjustSize();
-    Label4->setText("Verschuif de scrollbalk voor de verschillende lijsten,\n"
-                    "heb je de juiste lijst, klik dan op de button 'Export' om de\n"
+    Label4->setText("Verschuif de scrollbalk voor de verschillende lijsten,\r\n"
+                    "heb je de juiste lijst, klik dan op de button 'Export' om de\r\n"
                     "lijst over te brengen naar het orginele korvamintontwerp.");
     placeTwips(Label4, 1680, 660);
     Label4->adjustSize();

@@ -4,6 +4,19 @@
 #include "platform/Screen.h"
 
 #include <QAction>
+#include <QWindow>
+
+// Qt's queue of window-system input (exported by Qt Gui; its header is not installed).
+// What it holds is delivered by the next round of events that admits user input, as a
+// real click made while a loop runs would be.
+class QWindowSystemInterface {
+public:
+    struct AsynchronousDelivery;
+    template <typename Delivery>
+    static bool handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                 Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                 Qt::KeyboardModifiers mods, Qt::MouseEventSource source);
+};
 
 using namespace korv;
 
@@ -77,6 +90,37 @@ TEST_F(CaptureFormTest, TheWindowCannotBeClosedWhileTheScreenIsCopied) {
     EXPECT_EQ(M().windowState(), Qt::WindowNoState);
     F().FileExit_Click();
     EXPECT_EQ(F().result(), QDialog::Rejected);
+}
+
+TEST_F(CaptureFormTest, AClickDuringTheCopyWaitsUntilTheCopyIsTaken) {
+    F().show();
+    QWindow* window = F().windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint at = F().Pic->mapTo(&F(), QPoint(30, 40));
+    auto queue = [&](QEvent::Type type, Qt::MouseButtons held) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, QPointF(at), QPointF(F().mapToGlobal(at)), held, Qt::LeftButton, type,
+            Qt::NoModifier, Qt::MouseEventNotSynthesized);
+    };
+    S().StartX = -1;
+    S().StartY = -1;
+    double startXAtGrab = 0;
+    const QSize screen = screenSizePx();
+    F().grabScreen = [&] {
+        startXAtGrab = S().StartX;
+        return pattern(screen.width(), screen.height(), screenColour);
+    };
+    queue(QEvent::MouseButtonPress, Qt::LeftButton);
+    F().Afdruk_Click();
+    EXPECT_EQ(startXAtGrab, -1) << "the press reached the copy before it was taken";
+    EXPECT_EQ(S().StartX, -1);
+    EXPECT_TRUE(F().Layer->isHidden());
+
+    // Held back, not lost: it arrives once the copy is there.
+    queue(QEvent::MouseButtonRelease, Qt::NoButton);
+    doEvents();
+    EXPECT_EQ(S().StartX, 30);
+    EXPECT_EQ(S().StartY, 40);
 }
 
 TEST_F(CaptureFormTest, ALeftDragSelectsRightAndDownFromThePress) {

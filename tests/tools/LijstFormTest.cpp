@@ -1,5 +1,6 @@
 #include "tools/LijstForm.h"
 #include "InsertFixture.h"
+#include "controls/VistaButton.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -47,6 +48,11 @@ TEST_F(LijstFormTest, BarStepsThroughTheCellsOfTheStrip) {
     LijstForm f(*main_);
     EXPECT_EQ(f.windowTitle(), "Schilderijlijsten");
     EXPECT_EQ(f.Label3->text(), "1 / 100");
+    EXPECT_EQ(f.Label4->text(), "Verschuif de scrollbalk voor de verschillende lijsten,\r\n"
+                                "heb je de juiste lijst, klik dan op de button 'Export' om de\r\n"
+                                "lijst over te brengen naar het orginele korvamintontwerp.");
+    EXPECT_EQ(f.CancelKnop->Caption(), "Annuleren");
+    EXPECT_EQ(f.OkKnop->Caption(), "Export");
     EXPECT_EQ(f.LijstPic->size(), QSize(78, 78));
     EXPECT_EQ(f.LijstPic->surface().pixel(0, 0), RGB(0, 1, 2));
     struct Step {
