@@ -108,13 +108,14 @@ void DatabaseForm::FileOpslaan_Click() {
     }
     Naam = answer;
 
-    // The pauses let events run: no second save, no closing, until this one is done.
+    // The pauses keep the window painted while clicks and keys wait; no second save and
+    // no closing until this one is done.
     Main::YieldGuard guard(M);
     saving_ = true;
     S.services.busy.set(true);
     Bar->show();
     Label8->show();
-    Pause(S, 1);
+    PauseQuietly(S.services, 1);
     const QString photos = collectionPhotoFolder(S.services.programFolder, Naam);
     // The photo folder is the user's to fill; when it cannot be made the file is still written.
     if (!FolderExistsAt(photos)) QDir().mkpath(photos);
@@ -123,13 +124,13 @@ void DatabaseForm::FileOpslaan_Click() {
         Bar->Refresh();
         Label8->setText(QString::number(vbCInt(i / 3.0)) + "%");
         Label8->adjustSize();
-        Pause(S, 0.02);
+        PauseQuietly(S.services, 0.02);
     }
     const bool saved = SaveVerzameling(Naam);
     if (saved) {
         Label8->setText("100%");
         Label8->adjustSize();
-        Pause(S, 1);
+        PauseQuietly(S.services, 1);
         Label2->setText(collectionLabel());
         Label2->adjustSize();
     }

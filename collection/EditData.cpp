@@ -168,7 +168,7 @@ void EditData::OkKnop_Click() {
     if (saving_) return;
     AppState& S = M.S;
     {
-        // The pauses let events run: nothing else of the editor, nor closing, meanwhile.
+        // The pauses keep the window painted while clicks and keys wait; nor may it close.
         Main::YieldGuard guard(M);
         saving_ = true;
         Bar->Cls();
@@ -176,7 +176,7 @@ void EditData::OkKnop_Click() {
         for (float x = 0; x <= 145; x += 0.5f) {
             Bar->surface().filledBox(x, 0, x, 19, RGB(vbCInt(40 + x), vbCInt(100 + x), 0));
             Bar->Refresh();
-            Pause(S, 0.01);
+            PauseQuietly(S.services, 0.01);
         }
         saving_ = false;
     }
@@ -194,7 +194,7 @@ void EditData::OkKnop_Click() {
     {
         Main::YieldGuard guard(M);
         saving_ = true;
-        Pause(S, 0.5);
+        PauseQuietly(S.services, 0.5);
         saving_ = false;
     }
     accept();

@@ -123,4 +123,15 @@ void Pause(Services& s, double seconds) {
     } while (true);
 }
 
+void PauseQuietly(const Services& s, double seconds) {
+    if (seconds <= 0) return;
+    const double wait = seconds * s.clock->pauseScale;
+    const double start = s.clock->monotonicSeconds();
+    for (;;) {
+        doEvents(false);
+        if (s.clock->monotonicSeconds() - start >= wait) break;
+        QThread::msleep(2);
+    }
+}
+
 } // namespace korv

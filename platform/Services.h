@@ -131,5 +131,8 @@ void doEvents(bool userInput = true);
 
 // Waits `seconds` (scaled by the clock's pause factor) while events run.
 void Pause(Services& s, double seconds);
+// The same wait with mouse and key events held back until it is over: the windows keep
+// painting, but nothing the user does can change what a running command works on.
+void PauseQuietly(const Services& s, double seconds);
 
 } // namespace korv

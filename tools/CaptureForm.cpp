@@ -99,7 +99,7 @@ void CaptureForm::CaptureScreen() {
     M.setWindowState(Qt::WindowMinimized);
     // The windows repaint while they go, but a click or key meanwhile waits until the
     // copy is taken: it could start a selection on the copy that is not there yet.
-    waitWithoutInput(0.5);
+    PauseQuietly(M.S.services, 0.5);
 
     const QImage shot = grabScreen ? grabScreen() : QImage();
     const QSize screen = screenSizePx();
@@ -115,17 +115,6 @@ void CaptureForm::CaptureScreen() {
     M.setWindowState(Qt::WindowNoState);
     setWindowState(Qt::WindowNoState);
     capturing_ = false;
-}
-
-void CaptureForm::waitWithoutInput(double seconds) {
-    Clock& clock = *M.S.services.clock;
-    const double wait = seconds * clock.pauseScale;
-    const double start = clock.monotonicSeconds();
-    for (;;) {
-        doEvents(false);
-        if (clock.monotonicSeconds() - start >= wait) break;
-        QThread::msleep(5);
-    }
 }
 
 void CaptureForm::Pic_MouseDown(int Button, int, double X, double Y) {

@@ -53,7 +53,6 @@ public slots:
 private:
     void CaptureScreen();
     // Waits while the windows repaint, with mouse and key input held back.
-    void waitWithoutInput(double seconds);
     void fitView();
     bool capturing_ = false;
 };

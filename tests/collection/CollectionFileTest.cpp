@@ -3,8 +3,23 @@
 
 #include "collection/CollectionFile.h"
 
+#include "controls/VistaButton.h"
+
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QWindow>
+
+// The queue through which the window system hands mouse input to the program; what it
+// holds is delivered by the next round of events that admits user input.
+class QWindowSystemInterface {
+public:
+    struct AsynchronousDelivery;
+    template <typename Delivery>
+    static bool handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                 Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                 Qt::KeyboardModifiers mods, Qt::MouseEventSource source);
+};
 
 using namespace korv;
 
@@ -173,4 +188,30 @@ TEST_F(CollectionTest, LineBreaksInTheInfoBoxBecomeSpaces) {
     r[8] = "regel een\r\nregel twee\ndrie";
     add(r);
     EXPECT_EQ(form->ListView1->record(0)[8], "regel een regel twee drie");
+}
+
+TEST_F(CollectionTest, AClickDuringTheSaveWaitsUntilTheFileIsWritten) {
+    open();
+    add(rec("1970", "X1"));
+    form->show();
+    QWindow* window = form->windowHandle();
+    ASSERT_NE(window, nullptr);
+    // A second record typed in, and a click on "Add" queued before the save starts.
+    form->Text1->setText("X2");
+    const QPoint at = form->AddKnop->mapTo(form.get(), QPoint(10, 10));
+    for (const auto& [type, held] :
+         {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
+          std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}})
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, QPointF(at), QPointF(form->mapToGlobal(at)), held, Qt::LeftButton, type,
+            Qt::NoModifier, Qt::MouseEventNotSynthesized);
+    dialogs->expectInput("Geef een naam", "Stil");
+    form->FileOpslaan_Click();
+    EXPECT_EQ(form->ListView1->count(), 1) << "the click added a record during the save";
+    // One record: 3 + 13 lines.
+    EXPECT_EQ(readFile("Verzameling/Stil.col").count("\r\n"), 16);
+
+    // Held back, not lost: it arrives once the save is done.
+    doEvents();
+    EXPECT_EQ(form->ListView1->count(), 2);
 }

@@ -7,6 +7,18 @@
 #include "platform/PictureBox.h"
 
 #include <QListWidget>
+#include <QWindow>
+
+// The queue through which the window system hands mouse input to the program; what it
+// holds is delivered by the next round of events that admits user input.
+class QWindowSystemInterface {
+public:
+    struct AsynchronousDelivery;
+    template <typename Delivery>
+    static bool handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                 Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                 Qt::KeyboardModifiers mods, Qt::MouseEventSource source);
+};
 
 using namespace korv;
 
@@ -82,6 +94,27 @@ TEST_F(EditDataTest, OkWritesTheSortedItemsAndFillsTheBar) {
     again.Combo1->setCurrentIndex(1);
     again.Combo1_Click();
     EXPECT_EQ(again.items().size(), 4);
+}
+
+TEST_F(EditDataTest, AClickDuringTheSaveIsHeldBack) {
+    editor->show();
+    QWindow* window = editor->windowHandle();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(editor->List1->currentRow(), -1);
+    const QPoint at = editor->List1->viewport()->mapTo(
+        editor.get(), editor->List1->visualItemRect(editor->List1->item(0)).center());
+    for (const auto& [type, held] :
+         {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
+          std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}})
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window, QPointF(at), QPointF(editor->mapToGlobal(at)), held, Qt::LeftButton, type,
+            Qt::NoModifier, Qt::MouseEventNotSynthesized);
+    editor->OkKnop_Click();
+    EXPECT_EQ(editor->result(), QDialog::Accepted);
+    // Nothing of the list was picked while it was being saved.
+    EXPECT_EQ(editor->List1->currentRow(), -1);
+    EXPECT_FALSE(editor->DeleteKnop->Enabled());
+    doEvents();
 }
 
 TEST_F(EditDataTest, AnEmptiedListIsWrittenAsAnEmptyFile) {
