@@ -106,9 +106,10 @@ void Main::Pic_MouseMove(int Button, int, double X, double Y) {
             S.Gewijzigd = true;
             Pic->Refresh();
         }
+        // The end of the last rubber line: only a left-button drag moves it.
+        S.LastX = X;
+        S.LastY = Y;
     }
-    S.LastX = X;
-    S.LastY = Y;
 }
 
 void Main::Pic_MouseUp(int Button, int, double X, double Y) {

@@ -17,10 +17,10 @@ QByteArray colourLine(int r, int g, int b) {
 
 // A text field. A double quote inside the text is written twice, so that the text
 // reads back whole; a file without such pairs reads as it always did.
-QByteArray quoted(const QString& t) {
+QString quoted(const QString& t) {
     QString doubled = t;
     doubled.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return '"' + encodeWindows1252(doubled) + '"';
+    return '"' + doubled + '"';
 }
 
 // Reads fields one after the other, wherever the lines break.
@@ -102,15 +102,20 @@ std::optional<bool> toBool(const std::optional<QString>& f) {
 } // namespace
 
 QByteArray settingsBytes(const AppState& s) {
-    QByteArray out;
-    out += quoted(kSettingsBanner) + "\r\n";
-    out += quoted(kSettingsRule) + "\r\n";
-    out += quoted(s.TekstOpVel) + "\r\n";
-    out += colourLine(s.VakKleurR, s.VakKleurG, s.VakKleurB) + "\r\n";
-    out += colourLine(s.KaderKleurR, s.KaderKleurG, s.KaderKleurB) + "\r\n";
-    out += QByteArray(s.MeldingPlaatsen ? "#TRUE#" : "#FALSE#") + "\r\n";
-    out += colourLine(s.HoofdKleurR, s.HoofdKleurG, s.HoofdKleurB) + "\r\n";
-    return out;
+    QString text;
+    text += quoted(kSettingsBanner) + "\r\n";
+    text += quoted(kSettingsRule) + "\r\n";
+    text += quoted(s.TekstOpVel) + "\r\n";
+    text += QString::fromLatin1(colourLine(s.VakKleurR, s.VakKleurG, s.VakKleurB)) + "\r\n";
+    text += QString::fromLatin1(colourLine(s.KaderKleurR, s.KaderKleurG, s.KaderKleurB)) + "\r\n";
+    text += QString(s.MeldingPlaatsen ? "#TRUE#" : "#FALSE#") + "\r\n";
+    text += QString::fromLatin1(colourLine(s.HoofdKleurR, s.HoofdKleurG, s.HoofdKleurB)) + "\r\n";
+    // One byte a character in the ANSI code page, unless that would change the sheet
+    // text on reading back (a character the code page lacks, or bytes that happen to
+    // read as UTF-8): then the whole file is UTF-8, which the reader takes first.
+    const QByteArray ansi = encodeWindows1252(text);
+    if (decodeText(ansi) == text) return ansi;
+    return text.toUtf8();
 }
 
 bool writeSettings(const AppState& s, const QString& path) {

@@ -10,7 +10,8 @@ struct AppState;
 inline const QString kSettingsBanner = QStringLiteral("Korvamint Smidrovel - Instellingen 2026");
 inline const QString kSettingsRule = QStringLiteral("--------------------------");
 
-// The seven lines from the current values, each ended by CR LF, in Windows-1252.
+// The seven lines from the current values, each ended by CR LF, in Windows-1252; in
+// UTF-8 when Windows-1252 would not read back as the same sheet text.
 QByteArray settingsBytes(const AppState& s);
 // Writes the file atomically; false when it could not be written.
 bool writeSettings(const AppState& s, const QString& path);

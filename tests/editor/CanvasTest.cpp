@@ -432,4 +432,30 @@ TEST_F(CanvasTest, ReadOutsFollowThePointer) {
     m.Pic_MouseMove(Mouse::Left, 0, 5, 5);
     EXPECT_EQ(m.XYcor->text(), " 0, 0 ");
     EXPECT_EQ(widthInContainer(m.Layer), 1);
+    EXPECT_EQ(state->LastX, 10) << "the last drag point as clamped";
+    EXPECT_EQ(state->LastY, 10);
+}
+
+TEST_F(CanvasTest, OnlyALeftDragMovesTheLastDragPoint) {
+    Main& m = ready();
+    state->Tool = 1;
+    m.Pic_MouseDown(Mouse::Left, 0, 10, 12);
+    EXPECT_EQ(state->LastX, 10);
+    EXPECT_EQ(state->LastY, 12);
+    m.Pic_MouseMove(Mouse::Left, 0, 30, 40);
+    EXPECT_EQ(state->LastX, 30);
+    EXPECT_EQ(state->LastY, 40);
+    // Moves without the left button alone update the read-outs, not the drag point.
+    for (int buttons : {0, Mouse::Right, Mouse::Left | Mouse::Right}) {
+        m.Pic_MouseMove(buttons, 0, 77, 66);
+        EXPECT_EQ(m.XYlabel->text(), "77 x 66");
+        EXPECT_EQ(state->LastX, 30) << "buttons " << buttons;
+        EXPECT_EQ(state->LastY, 40) << "buttons " << buttons;
+    }
+    // With a tool that draws nothing a left drag still moves it.
+    state->Tool = 50;
+    m.Pic_MouseDown(Mouse::Left, 0, 1, 1);
+    m.Pic_MouseMove(Mouse::Left, 0, 5, 6);
+    EXPECT_EQ(state->LastX, 5);
+    EXPECT_EQ(state->LastY, 6);
 }

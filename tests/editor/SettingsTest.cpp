@@ -48,6 +48,29 @@ TEST_F(MainTest, SettingsWriterGivesTheSevenDefaultLines) {
     }
 }
 
+TEST_F(MainTest, SettingsKeepASheetTextTheAnsiCodePageCannotHold) {
+    AppState s;
+    s.setDefaults();
+    const struct {
+        QString text;
+        const char* why;
+    } cases[] = {
+        {QString::fromUtf8("Ελλάδα – Łódź"), "characters outside Windows-1252"},
+        {QString::fromUtf8("Ã©"), "Windows-1252 bytes that would read as UTF-8"},
+    };
+    for (const auto& c : cases) {
+        s.TekstOpVel = c.text;
+        ASSERT_TRUE(writeSettings(s, path("Korvamint.ini")));
+        AppState t;
+        ASSERT_TRUE(readSettings(t, path("Korvamint.ini"))) << c.why;
+        EXPECT_EQ(t.TekstOpVel, c.text) << c.why;
+        EXPECT_EQ(t.HoofdKleurB, 240) << c.why;
+    }
+    // Such a file is UTF-8 throughout: the Greek alpha is the two bytes CE B1.
+    s.TekstOpVel = QString::fromUtf8("α é");
+    EXPECT_TRUE(settingsBytes(s).contains("\"\xCE\xB1 \xC3\xA9\"\r\n"));
+}
+
 TEST_F(MainTest, SettingsReaderFieldRules) {
     // Blanks before fields, unquoted text, fields wherever the lines break, extra lines.
     writeFile("Korvamint.ini", "  \"banner, with comma\"\r\n"
