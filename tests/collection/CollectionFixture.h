@@ -3,6 +3,7 @@
 // recording shell and recording printers.
 #include "ProgramFolder.h"
 #include "RecordingPrinter.h"
+#include "RecordingServices.h"
 #include "collection/DatabaseForm.h"
 #include "collection/ListView.h"
 #include "editor/AppState.h"
@@ -15,15 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <memory>
-
-class RecordingShell : public korv::Shell {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
 
 class CollectionTest : public ProgramFolderTest {
 protected:

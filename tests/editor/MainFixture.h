@@ -2,34 +2,13 @@
 // A main window on a temporary program folder, with scripted dialogs and a fake shell
 // and clipboard.
 #include "ProgramFolder.h"
+#include "RecordingServices.h"
 #include "editor/AppState.h"
 #include "editor/Main.h"
 #include "editor/WindowTable.h"
 
 #include <QFile>
 #include <memory>
-
-class RecordingShell : public korv::Shell {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-
-class RecordingClipboard : public korv::Clipboard {
-public:
-    bool works = true;
-    QImage last;
-    int count = 0;
-    bool setImage(const QImage& img) override {
-        if (!works) return false;
-        last = img;
-        ++count;
-        return true;
-    }
-};
 
 class MainTest : public ProgramFolderTest {
 protected:
