@@ -301,8 +301,8 @@ void VistaButton::DrawCaption() {
 
     CaptionRect r;
     r.left = 3;
-    if (hasPictureDC_)
-        r.left = vbCInt(pictureWidth_ / static_cast<double>(pictures_) + 8 - leftCut);
+    if (hasPictureDC_) // the same sub-image width as the picture was drawn with
+        r.left = vbCInt(pictureWidth_ / static_cast<double>(std::max(pictures_, 1)) + 8 - leftCut);
     r.top = vbCInt((H - h) / 2.0);
     r.right = W - 3;
     r.bottom = vbCInt((H + h) / 2.0);

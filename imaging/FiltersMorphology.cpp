@@ -20,7 +20,10 @@ using filterhelpers::share;
 void Filters::FilterAquarel(int& Progress) {
     Voortgang = 0;
     const int lastY = H - 2, lastX = W - 2;
-    if (lastY >= 3 && lastX >= 3) {
+    if (lastX < 3) { // no column in the range, but the rows still report
+        for (int y = 3; y <= lastY; ++y)
+            reportRow(y, share(y, 100, H), Progress);
+    } else if (lastY >= 3) {
         const std::size_t rowLen = 3 * static_cast<std::size_t>(W); // per column 3 channels
         std::vector<std::uint8_t> mean(3 * rowLen);
         std::vector<int> dev(3 * rowLen);

@@ -121,3 +121,16 @@ TEST_F(ButtonPicture, CaptionRectangleBesideAndWithoutPicture) {
     EXPECT_EQ(button->picturePlacement().x, 3);
     EXPECT_EQ(button->captionRect().left, 24 - cut);
 }
+
+// A bare instance holds Pictures 0; the picture and the caption beside it both count it
+// as one sub-image, so the caption starts at 16 + 8 like the picture's own width says.
+TEST_F(ButtonPicture, BareInstanceCountsZeroPicturesAsOne) {
+    VistaButton bare(VistaButton::Blank, window.get());
+    bare.setGeometry(10, 40, 75, 23);
+    ASSERT_EQ(bare.Pictures(), 0);
+    bare.setPicture(strip({kRed}));
+    bare.setCaption("Opslaan");
+    EXPECT_TRUE(bare.picturePlacement().drawn);
+    EXPECT_EQ(bare.picturePlacement().width, 16);
+    EXPECT_EQ(bare.captionRect().left, 24);
+}

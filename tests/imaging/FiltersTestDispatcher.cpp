@@ -237,6 +237,14 @@ TEST_F(FiltersDispatcher, ProgressOfBorderRangesAndTwoPassFilters) {
     run(24, uniformPicture(5, 5, {9, 9, 9}));
     EXPECT_EQ(seen, (std::vector<Record>{{60, 60, 0}, {100, 60, 75}}));
 
+    // Kuwahara on 4 x 6: no column lies in the range, but rows 3 and 4 still report
+    // (3 * 100) \ 6 = 50 and (4 * 100) \ 6 = 66; the bar shows 3 of 5 and 4 of 5.
+    seen.clear();
+    progress.ProgressPercent = 0;
+    const QImage narrow = busyPicture(4, 6);
+    EXPECT_TRUE(sameBytes(run(24, narrow), narrow));
+    EXPECT_EQ(seen, (std::vector<Record>{{50, 50, 0}, {66, 66, 60}, {100, 66, 80}}));
+
     // Contrast: 5 after its first pass (Voortgang stays 0), then 5 + (y * 95) \ H.
     seen.clear();
     progress.ProgressPercent = 0;
