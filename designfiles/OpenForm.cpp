@@ -32,9 +32,11 @@ OpenForm::OpenForm(Main& main) : QDialog(&main), M(main) {
     BackPic->setAutoSize(true);
     BackPic->hide();
     Form_Load();
-    // The click reaches the handler however the selection moves (mouse or keys).
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) List1_Click();
+    // The click reaches the handler however the selection moves (mouse or keys). A mouse
+    // press makes the row current before it selects it, so the current-row signal would
+    // come too early: the selection change is the one to follow.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!selectedPath().isEmpty()) List1_Click();
     });
     connect(DelKnop, &VistaButton::Click, this, [this] { DelKnop_Click(); });
     connect(CancelKnop, &VistaButton::Click, this, [this] { CancelKnop_Click(); });

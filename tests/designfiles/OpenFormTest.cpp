@@ -4,10 +4,13 @@
 #include "platform/Colour.h"
 #include "platform/PictureBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <cstdlib>
 
 using namespace korv;
@@ -23,6 +26,26 @@ void clickRow(OpenForm& f, int row) {
         f.List1->setCurrentRow(row);
     }
     f.List1_Click();
+}
+
+// A left click on a row as the user makes it, through the list's own mouse handling.
+void mouseClickRow(OpenForm& f, int row) {
+    QWidget* view = f.List1->viewport();
+    const QPointF pos = f.List1->visualItemRect(f.List1->item(row)).center();
+    const QPointF global = view->mapToGlobal(pos);
+    QMouseEvent press(QEvent::MouseButtonPress, pos, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(view, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(view, &release);
+}
+
+void pressKey(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
 }
 
 // Colours within a JPEG's error of each other.
@@ -77,6 +100,28 @@ TEST_F(DesignFilesTest, OpenRecognisesEachFormatByItsExactSize) {
         EXPECT_TRUE(near(p.pixel(w - 3, 2), RGB(30, 200, 30)));
         EXPECT_TRUE(near(p.pixel(2, h - 3), RGB(30, 30, 200)));
     }
+}
+
+TEST_F(DesignFilesTest, OpenPreviewsAnEntryPickedWithTheMouseOrTheKeys) {
+    writeDesign("liggend.bmp", quarters(415, 310));
+    writeDesign("staand.bmp", quarters(310, 415));
+    OpenForm f(M());
+    f.show();
+    mouseClickRow(f, 1);
+    EXPECT_EQ(f.List1->currentRow(), 1);
+    EXPECT_EQ(S().OpenFormaat, 5);
+    EXPECT_EQ(S().OntwerpBestand, designFile("staand.bmp"));
+    // 4650 x 6225 twips at a third: 1550 x 2075 twips, 103 x 138 pixels.
+    EXPECT_EQ(f.Pic1->size(), QSize(103, 138));
+    EXPECT_EQ(f.Label1->size(), QSize(112, 147));
+    EXPECT_TRUE(near(f.Pic1->surface().pixel(2, 135), RGB(30, 30, 200)));
+
+    pressKey(f.List1, Qt::Key_Up);
+    EXPECT_EQ(f.List1->currentRow(), 0);
+    EXPECT_EQ(S().OpenFormaat, 1);
+    EXPECT_EQ(S().OntwerpBestand, designFile("liggend.bmp"));
+    EXPECT_EQ(f.Pic1->size(), QSize(138, 103));
+    f.hide();
 }
 
 TEST_F(DesignFilesTest, OpenRejectsWrongSizesAndNonPictures) {
