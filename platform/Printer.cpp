@@ -89,8 +89,9 @@ namespace {
 
 class QtPrinter : public Printer {
 public:
-    QtPrinter(const QPrinterInfo& info, bool pdf, QString pdfFolder)
-        : info_(info), pdf_(pdf), pdfFolder_(std::move(pdfFolder)) {
+    QtPrinter(const QPrinterInfo& info, bool pdf, QString pdfFolder,
+              const std::function<void(const QString&)>& written)
+        : info_(info), pdf_(pdf), pdfFolder_(std::move(pdfFolder)), written_(written) {
         DeviceName = pdf ? kPdfPrinterName : info.printerName();
     }
     int dpi() const override { return pdf_ ? 600 : printerDpi(); }
@@ -152,6 +153,7 @@ protected:
         painter_.reset();
         printer_.reset();
         ok_ = false;
+        if (ok && pdf_ && written_) written_(lastPdf);
         return ok;
     }
 
@@ -163,6 +165,7 @@ private:
     QPrinterInfo info_;
     bool pdf_;
     QString pdfFolder_;
+    const std::function<void(const QString&)>& written_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     bool ok_ = false;
@@ -191,8 +194,9 @@ void QtPrinterService::setCurrent(int index) {
 Printer& QtPrinterService::current() {
     if (!printer_) {
         const bool pdf = current_ >= system_.size();
-        printer_ = std::make_unique<QtPrinter>(
-            pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(system_[current_]), pdf, pdfFolder_);
+        printer_ = std::make_unique<QtPrinter>(pdf ? QPrinterInfo()
+                                                   : QPrinterInfo::printerInfo(system_[current_]),
+                                               pdf, pdfFolder_, onPdfWritten);
     }
     return *printer_;
 }

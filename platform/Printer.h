@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,9 @@ public:
     Printer& current() override;
     // Path of the last PDF file written by the PDF printer.
     QString lastPdf() const;
+    // Called with the path of each PDF file the PDF printer has finished, so that the
+    // user gets to see where the printout went.
+    std::function<void(const QString&)> onPdfWritten;
 
 private:
     QStringList system_;

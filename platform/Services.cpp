@@ -95,7 +95,10 @@ PrinterService& Services::printerService() {
     if (!printers) {
         QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (docs.isEmpty()) docs = QDir::homePath();
-        printers = std::make_shared<QtPrinterService>(docs + "/Korvamint Smidrovel");
+        auto qt = std::make_shared<QtPrinterService>(docs + "/Korvamint Smidrovel");
+        // A printout on the PDF printer opens in the desktop's viewer.
+        qt->onPdfWritten = [this](const QString& path) { shell->open(path); };
+        printers = qt;
     }
     return *printers;
 }

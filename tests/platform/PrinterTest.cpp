@@ -42,6 +42,8 @@ TEST(Printer, PrintMovesDownOneLineAndBackToTheLeft) {
 TEST(Printer, PdfPrinterWritesAFile) {
     QTemporaryDir dir;
     korv::QtPrinterService service(dir.path());
+    QStringList written;
+    service.onPdfWritten = [&](const QString& p) { written << p; };
     const QStringList names = service.names();
     ASSERT_FALSE(names.isEmpty());
     EXPECT_EQ(names.last(), korv::kPdfPrinterName);
@@ -55,6 +57,7 @@ TEST(Printer, PdfPrinterWritesAFile) {
     p.NewPage();
     p.Print("twee");
     EXPECT_TRUE(p.EndDoc());
+    EXPECT_EQ(written, QStringList{service.lastPdf()});
     QFile f(service.lastPdf());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
