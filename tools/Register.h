@@ -8,8 +8,8 @@ class WindowTable;
 void registerToolWindows(WindowTable& t);
 
 // Each group of windows adds its own entries.
-void registerInsertWindows(WindowTable& t);      // ClipartForm, ArrowForm, BallonForm, CaptureForm
-void registerPictureWindows(WindowTable& t);     // LijstForm, SizeForm, StempelForm
-void registerTextEffectWindows(WindowTable& t);  // WaveTextForm
+void registerInsertWindows(WindowTable& t);     // ClipartForm, ArrowForm, BallonForm, CaptureForm
+void registerPictureWindows(WindowTable& t);    // LijstForm, SizeForm, StempelForm
+void registerTextEffectWindows(WindowTable& t); // WaveTextForm
 
 } // namespace korv
