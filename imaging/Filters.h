@@ -1,6 +1,7 @@
 #pragma once
 // The module Filters: the filter context (pixel buffer, source copy, lookup table,
 // progress) and the dispatcher ApplyFilter with its thirty-one numbered filters.
+#include "imaging/FilterHelpers.h"
 #include "imaging/ImagingState.h"
 
 #include <QImage>
@@ -114,6 +115,51 @@ private:
     void embossDiagonal(int& Progress, int Param, int sign);
     void embossMulti(int& Progress, int Param, int sign);
     void minMax3x3(int& Progress, int mode);
+
+    // The walks of the 3 x 3 filters over x 2 to W - 1, y 2 to H - 1, row by row with
+    // progress. `value(up, cur, dn, k)` gives the new byte at offset k of the middle
+    // row, from the rows above and below.
+    // In place: the three channels of a pixel are worked out before any is written, so
+    // neighbours above and to the left already hold filtered values.
+    template <class Value> void walkInPlace3x3(int& Progress, Value value);
+    // From the source copy: every result depends on the picture as read alone.
+    template <class Value> void walkFromSource3x3(int& Progress, Value value);
 };
+
+template <class Value> void Filters::walkInPlace3x3(int& Progress, Value value) {
+    Voortgang = 0;
+    for (int y = 2; y <= H - 1; ++y) {
+        const std::uint8_t* up = row(y - 1);
+        std::uint8_t* cur = row(y);
+        const std::uint8_t* dn = row(y + 1);
+        for (int x = 2; x <= W - 1; ++x) {
+            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
+            std::uint8_t v[3];
+            for (int c = 0; c < 3; ++c)
+                v[c] = value(up, static_cast<const std::uint8_t*>(cur), dn, o + c);
+            for (int c = 0; c < 3; ++c)
+                cur[o + c] = v[c];
+        }
+        reportRow(y, filterhelpers::share(y, 100, H), Progress);
+    }
+    finish(Progress);
+}
+
+template <class Value> void Filters::walkFromSource3x3(int& Progress, Value value) {
+    Voortgang = 0;
+    for (int y = 2; y <= H - 1; ++y) {
+        const std::uint8_t* up = rowOrg(y - 1);
+        const std::uint8_t* cur = rowOrg(y);
+        const std::uint8_t* dn = rowOrg(y + 1);
+        std::uint8_t* out = row(y);
+        for (int x = 2; x <= W - 1; ++x) {
+            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
+            for (int c = 0; c < 3; ++c)
+                out[o + c] = value(up, cur, dn, o + c);
+        }
+        reportRow(y, filterhelpers::share(y, 100, H), Progress);
+    }
+    finish(Progress);
+}
 
 } // namespace korv

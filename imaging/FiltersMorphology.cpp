@@ -90,36 +90,23 @@ void Filters::FilterAquarel(int& Progress) {
 // 25 to 27: the largest (mode 0), the smallest (mode 1), or the pixel minus the smallest
 // (mode 2) of the 3 x 3 neighbourhood; x 2 to W - 1, y 2 to H - 1, from the source.
 void Filters::minMax3x3(int& Progress, int mode) {
-    Voortgang = 0;
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = rowOrg(y - 1);
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* dn = rowOrg(y + 1);
-        std::uint8_t* out = row(y);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t k = o + c;
-                const std::uint8_t v[9] = {up[k - 4],  up[k],     up[k + 4], cur[k - 4], cur[k],
-                                           cur[k + 4], dn[k - 4], dn[k],     dn[k + 4]};
-                std::uint8_t r;
-                if (mode == 0) {
-                    r = 0;
-                    for (std::uint8_t q : v)
-                        if (q > r) r = q;
-                } else {
-                    r = 255;
-                    for (std::uint8_t q : v)
-                        if (q < r) r = q;
-                    if (mode == 2) r = static_cast<std::uint8_t>(cur[k] - r);
-                }
-                out[k] = r;
-            }
+    walkFromSource3x3(Progress, [mode](const std::uint8_t* up, const std::uint8_t* cur,
+                                       const std::uint8_t* dn, std::size_t k) {
+        const std::uint8_t v[9] = {up[k - 4],  up[k],     up[k + 4], cur[k - 4], cur[k],
+                                   cur[k + 4], dn[k - 4], dn[k],     dn[k + 4]};
+        std::uint8_t r;
+        if (mode == 0) {
+            r = 0;
+            for (std::uint8_t q : v)
+                if (q > r) r = q;
+        } else {
+            r = 255;
+            for (std::uint8_t q : v)
+                if (q < r) r = q;
+            if (mode == 2) r = static_cast<std::uint8_t>(cur[k] - r);
         }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+        return r;
+    });
 }
 
 void Filters::FilterDilate(int& Progress) {

@@ -21,50 +21,25 @@ inline int sum8(const std::uint8_t* up, const std::uint8_t* cur, const std::uint
 
 // 1: (p * (Param + 24) - 2 * S8) \ (Param + 8), clamped; in place.
 void Filters::FilterSharpen(int& Progress, int Param) {
-    Voortgang = 0;
     const std::int64_t a = static_cast<std::int64_t>(Param) + 24;
     const std::int64_t d = static_cast<std::int64_t>(Param) + 8;
     if (d == 0) { // the divisor would be 0: the picture stays as it is
+        Voortgang = 0;
         finish(Progress);
         return;
     }
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = row(y - 1);
-        std::uint8_t* cur = row(y);
-        const std::uint8_t* dn = row(y + 1);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            std::uint8_t v[3];
-            for (int c = 0; c < 3; ++c)
-                v[c] = clampByte((cur[o + c] * a - 2 * sum8(up, cur, dn, o + c)) / d);
-            for (int c = 0; c < 3; ++c)
-                cur[o + c] = v[c];
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkInPlace3x3(Progress, [a, d](const std::uint8_t* up, const std::uint8_t* cur,
+                                    const std::uint8_t* dn, std::size_t k) {
+        return clampByte((cur[k] * a - 2 * sum8(up, cur, dn, k)) / d);
+    });
 }
 
 // 3: S8 \ 8; in place.
 void Filters::FilterBlur(int& Progress) {
-    Voortgang = 0;
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = row(y - 1);
-        std::uint8_t* cur = row(y);
-        const std::uint8_t* dn = row(y + 1);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            std::uint8_t v[3];
-            for (int c = 0; c < 3; ++c)
-                v[c] = static_cast<std::uint8_t>(sum8(up, cur, dn, o + c) / 8);
-            for (int c = 0; c < 3; ++c)
-                cur[o + c] = v[c];
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkInPlace3x3(Progress, [](const std::uint8_t* up, const std::uint8_t* cur,
+                                const std::uint8_t* dn, std::size_t k) {
+        return static_cast<std::uint8_t>(sum8(up, cur, dn, k) / 8);
+    });
 }
 
 // 4: every pixel takes the pixel at a random offset, in place.
@@ -90,74 +65,35 @@ void Filters::FilterDiffuse(int& Progress, int Param) {
 
 // 5: mean of the pixel and its four direct neighbours, rounded down; in place.
 void Filters::FilterSmooth(int& Progress) {
-    Voortgang = 0;
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = row(y - 1);
-        std::uint8_t* cur = row(y);
-        const std::uint8_t* dn = row(y + 1);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            std::uint8_t v[3];
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t k = o + c;
-                v[c] = static_cast<std::uint8_t>(
-                    (cur[k] + cur[k - 4] + cur[k + 4] + up[k] + dn[k]) / 5);
-            }
-            for (int c = 0; c < 3; ++c)
-                cur[o + c] = v[c];
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkInPlace3x3(Progress, [](const std::uint8_t* up, const std::uint8_t* cur,
+                                const std::uint8_t* dn, std::size_t k) {
+        return static_cast<std::uint8_t>((cur[k] + cur[k - 4] + cur[k + 4] + up[k] + dn[k]) / 5);
+    });
 }
 
 // 6: (p * (Param + 9) - S8) \ (Param + 1), clamped; in place.
 void Filters::FilterEdge(int& Progress, int Param) {
-    Voortgang = 0;
     const std::int64_t a = static_cast<std::int64_t>(Param) + 9;
     const std::int64_t d = static_cast<std::int64_t>(Param) + 1;
     if (d == 0) { // the divisor would be 0: the picture stays as it is
+        Voortgang = 0;
         finish(Progress);
         return;
     }
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = row(y - 1);
-        std::uint8_t* cur = row(y);
-        const std::uint8_t* dn = row(y + 1);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            std::uint8_t v[3];
-            for (int c = 0; c < 3; ++c)
-                v[c] = clampByte((cur[o + c] * a - sum8(up, cur, dn, o + c)) / d);
-            for (int c = 0; c < 3; ++c)
-                cur[o + c] = v[c];
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkInPlace3x3(Progress, [a, d](const std::uint8_t* up, const std::uint8_t* cur,
+                                    const std::uint8_t* dn, std::size_t k) {
+        return clampByte((cur[k] * a - sum8(up, cur, dn, k)) / d);
+    });
 }
 
 // 7: 8 * p - S8 + colour part of Param, clamped; from the source.
 void Filters::FilterContour(int& Progress, int Param) {
-    Voortgang = 0;
     int col[3];
     SplitRGB(Param, col[2], col[1], col[0]); // channel 1 blue, 2 green, 3 red
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = rowOrg(y - 1);
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* dn = rowOrg(y + 1);
-        std::uint8_t* out = row(y);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            for (int c = 0; c < 3; ++c)
-                out[o + c] = clampByte(8 * cur[o + c] - sum8(up, cur, dn, o + c) + col[c]);
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkFromSource3x3(Progress, [&col](const std::uint8_t* up, const std::uint8_t* cur,
+                                       const std::uint8_t* dn, std::size_t k) {
+        return clampByte(8 * cur[k] - sum8(up, cur, dn, k) + col[k % 4]);
+    });
 }
 
 // 8 (sign +1): |p(x, y) - p(x + 1, y + 1) + colour|; 10 (sign -1): |p(x + 1, y + 1) -
@@ -194,27 +130,14 @@ void Filters::FilterEmbossDiagonal(int& Progress, int Param) {
 // 9 (sign +1): left column minus right column + colour; 11 (sign -1): right minus left
 // + colour; clamped; from the source.
 void Filters::embossMulti(int& Progress, int Param, int sign) {
-    Voortgang = 0;
     int col[3];
     SplitRGB(Param, col[2], col[1], col[0]);
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = rowOrg(y - 1);
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* dn = rowOrg(y + 1);
-        std::uint8_t* out = row(y);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t l = o + c - 4, r = o + c + 4;
-                const int left = up[l] + cur[l] + dn[l];
-                const int right = up[r] + cur[r] + dn[r];
-                out[o + c] = clampByte(sign * (left - right) + col[c]);
-            }
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkFromSource3x3(Progress, [&col, sign](const std::uint8_t* up, const std::uint8_t* cur,
+                                             const std::uint8_t* dn, std::size_t k) {
+        const int left = up[k - 4] + cur[k - 4] + dn[k - 4];
+        const int right = up[k + 4] + cur[k + 4] + dn[k + 4];
+        return clampByte(sign * (left - right) + col[k % 4]);
+    });
 }
 
 void Filters::FilterEmbossMulti2(int& Progress, int Param) {
@@ -228,25 +151,11 @@ void Filters::FilterEmbossMulti(int& Progress, int Param) {
 // 13: (p + g) \ 2 + 50, clamped, g = 2 p(x-1, y-1) + p(x-1, y) + p(x, y-1) - p(x, y+1)
 // - p(x+1, y) - 2 p(x+1, y+1); from the source.
 void Filters::FilterRelief(int& Progress) {
-    Voortgang = 0;
-    const int lastY = H - 1, lastX = W - 1;
-    for (int y = 2; y <= lastY; ++y) {
-        const std::uint8_t* up = rowOrg(y - 1);
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* dn = rowOrg(y + 1);
-        std::uint8_t* out = row(y);
-        for (int x = 2; x <= lastX; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            for (int c = 0; c < 3; ++c) {
-                const std::size_t k = o + c;
-                const int g =
-                    2 * up[k - 4] + cur[k - 4] + up[k] - dn[k] - cur[k + 4] - 2 * dn[k + 4];
-                out[k] = clampByte((cur[k] + g) / 2 + 50);
-            }
-        }
-        reportRow(y, share(y, 100, H), Progress);
-    }
-    finish(Progress);
+    walkFromSource3x3(Progress, [](const std::uint8_t* up, const std::uint8_t* cur,
+                                   const std::uint8_t* dn, std::size_t k) {
+        const int g = 2 * up[k - 4] + cur[k - 4] + up[k] - dn[k] - cur[k + 4] - 2 * dn[k + 4];
+        return clampByte((cur[k] + g) / 2 + 50);
+    });
 }
 
 } // namespace korv

@@ -27,6 +27,17 @@ void stepDone(ImagingState& state, PictureBox& pic, int value, double max) {
     state.progress.ShowProgress(value, vbCInt(max));
 }
 
+// Each pixel's colour through `map`, row by row, each row followed by stepDone.
+template <class Map> void mapRowByRow(ImagingState& state, PictureBox& pic, Map map) {
+    const int W = widthOf(pic), H = heightOf(pic);
+    for (int y = 0; y <= H - 1; ++y) {
+        Surface& s = pic.surface();
+        for (int x = 0; x <= W - 1; ++x)
+            s.setPixel(x, y, map(s.pixel(x, y)));
+        stepDone(state, pic, y, H - 1);
+    }
+}
+
 // Splits a colour into its components by whole-number division.
 void splitColorValue(int c, int& R, int& G, int& B) {
     B = c / 65536;
@@ -127,33 +138,22 @@ void ApplySepia(ImagingState& state, PictureBox& pic) {
 void ApplyDodge(ImagingState& state, PictureBox& pic) {
     if (state.busy()) return;
     OperationGuard guard(state);
-    const int W = widthOf(pic), H = heightOf(pic);
-    for (int y = 0; y <= H - 1; ++y) {
-        Surface& s = pic.surface();
-        for (int x = 0; x <= W - 1; ++x) {
-            const int c = s.pixel(x, y);
-            const int r = c & 255;
-            const int g = (c & 65280) / 256;
-            const int b = (c & 16711680) / 65536;
-            s.setPixel(x, y, RGB(2 * r, 2 * g, 2 * b));
-        }
-        stepDone(state, pic, y, H - 1);
-    }
+    mapRowByRow(state, pic, [](int c) {
+        const int r = c & 255;
+        const int g = (c & 65280) / 256;
+        const int b = (c & 16711680) / 65536;
+        return RGB(2 * r, 2 * g, 2 * b);
+    });
 }
 
 void ApplyNeon(ImagingState& state, PictureBox& pic) {
     if (state.busy()) return;
     OperationGuard guard(state);
-    const int W = widthOf(pic), H = heightOf(pic);
-    for (int y = 0; y <= H - 1; ++y) {
-        Surface& s = pic.surface();
-        for (int x = 0; x <= W - 1; ++x) {
-            int R = 0, G = 0, B = 0;
-            splitColorValue(s.pixel(x, y), R, G, B);
-            s.setPixel(x, y, RGB(neonComponent(R), neonComponent(G), neonComponent(B)));
-        }
-        stepDone(state, pic, y, H - 1);
-    }
+    mapRowByRow(state, pic, [](int c) {
+        int R = 0, G = 0, B = 0;
+        splitColorValue(c, R, G, B);
+        return RGB(neonComponent(R), neonComponent(G), neonComponent(B));
+    });
     pic.Refresh();
 }
 
@@ -167,18 +167,12 @@ void ConvertBlackWhite(ImagingState& state, PictureBox& pic) {
     // picture as it is, as for Cancel, rather than paint it all white.
     if (answer.isEmpty() || !IsNumeric(answer)) return;
     const double threshold = Val(answer);
-
-    const int W = widthOf(pic), H = heightOf(pic);
-    for (int y = 0; y <= H - 1; ++y) {
-        Surface& s = pic.surface();
-        for (int x = 0; x <= W - 1; ++x) {
-            int R = 0, G = 0, B = 0;
-            splitColorValue(s.pixel(x, y), R, G, B);
-            const double grey = vbRound((R + G + B) / 3.0);
-            s.setPixel(x, y, grey >= threshold ? kWhite : kBlack);
-        }
-        stepDone(state, pic, y, H - 1);
-    }
+    mapRowByRow(state, pic, [threshold](int c) {
+        int R = 0, G = 0, B = 0;
+        splitColorValue(c, R, G, B);
+        const double grey = vbRound((R + G + B) / 3.0);
+        return grey >= threshold ? kWhite : kBlack;
+    });
     pic.Refresh();
 }
 
