@@ -12,6 +12,7 @@
 #include "platform/Printer.h"
 #include "platform/VbMath.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -80,16 +81,23 @@ AfdrukForm::AfdrukForm(Main& main) : QDialog(&main), M(main) {
     Combo2->setEditable(false);
     Label1 = new QLabel(this);
     Frame1 = plainFrame(this);
+    // Each set of options is a group of its own: one job is chosen at all times, and the
+    // mint/cancelled choice inside Frame2 never takes the job away.
+    auto* jobGroup = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
         Option1[i] = new QRadioButton(this);
+        jobGroup->addButton(Option1[i], i);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
     }
     Frame2 = plainFrame(this);
     Label3 = new QLabel(Frame2);
-    for (auto& o : Option2)
+    auto* mintGroup = new QButtonGroup(this);
+    for (auto& o : Option2) {
         o = new QRadioButton(Frame2);
+        mintGroup->addButton(o);
+    }
     Combo1 = new QComboBox(this);
     Combo1->setEditable(false);
     Label5 = new QLabel(this);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 using namespace korv;
@@ -28,6 +29,18 @@ protected:
 
     std::shared_ptr<RecordingPrinterService> printers = std::make_shared<RecordingPrinterService>();
 };
+
+// A left click on an option's round box, through the window system as the user makes it.
+void clickOption(QRadioButton* o) {
+    QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+}
+
+int countChecked(const AfdrukForm& f) {
+    int n = 0;
+    for (QRadioButton* o : f.Option1)
+        n += o->isChecked();
+    return n;
+}
 
 int countOps(const RecordingPrinter::Page& page, PrintOp::Kind kind) {
     int n = 0;
@@ -93,6 +106,41 @@ TEST_F(AfdrukFormTest, EachJobSetsItsPreviewAndControls) {
     choose(f, 0);
     EXPECT_TRUE(f.Combo1->isEnabled());
     EXPECT_EQ(f.Pic->size(), QSize(111, 77));
+}
+
+TEST_F(AfdrukFormTest, ClicksKeepOneJobAndOneSheetChoiceAndTheChosenJobPrints) {
+    SetDesignFormat(M(), 1);
+    AfdrukForm f(M());
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+
+    // A click on the job that is already chosen keeps it chosen.
+    clickOption(f.Option1[0]);
+    EXPECT_TRUE(f.Option1[0]->isChecked());
+    EXPECT_EQ(countChecked(f), 1);
+    EXPECT_TRUE(f.Option2[1]->isChecked());
+
+    // Choosing a job leaves the sheet choice alone, and the sheet choice the job.
+    clickOption(f.Option1[1]);
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    EXPECT_TRUE(f.Option2[1]->isChecked());
+    clickOption(f.Option2[0]);
+    EXPECT_TRUE(f.Option2[0]->isChecked());
+    EXPECT_FALSE(f.Option2[1]->isChecked());
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    clickOption(f.Option1[1]);
+    EXPECT_TRUE(f.Option1[1]->isChecked());
+    EXPECT_EQ(countChecked(f), 1);
+    clickOption(f.Option1[0]);
+    clickOption(f.Option1[0]);
+    EXPECT_EQ(countChecked(f), 1);
+    EXPECT_TRUE(f.Option2[0]->isChecked()); // kept while disabled
+
+    f.PrintKnop_Click();
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    ASSERT_EQ(printer().documents.size(), 1u);
+    EXPECT_EQ(printer().documents[0].size(), 1u); // the design once, no sheet
+    EXPECT_EQ(countOps(printer().documents[0][0], PrintOp::Image), 2);
 }
 
 TEST_F(AfdrukFormTest, AFormatOutsideTheTableKeepsTheOpeningSizes) {
