@@ -294,8 +294,8 @@ void SizeForm::ProcentScroll_Change() {
     Label9->setText("Grootte : " + QString::number(v * 5) + "%");
     Label9->adjustSize();
     const Surface& org = Orgineel->surface();
-    ScaledWidth = std::floor(org.widthPx() / 20.0 * v);
-    ScaledHeight = static_cast<int>(std::floor(org.heightPx() / 20.0 * v));
+    ScaledWidth = scaledSide(org.widthPx(), v);
+    ScaledHeight = scaledSide(org.heightPx(), v);
     const int sw = static_cast<int>(ScaledWidth);
     Pic1->clearPicture();
     Pic1->surface().stretchCopy(0, 0, sw, ScaledHeight, org, 0, 0, org.widthPx(), org.heightPx());

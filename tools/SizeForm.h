@@ -86,6 +86,10 @@ public:
     void OkKnop_Click();
     void CancelKnop_Click();
 
+    // A side of the photo at scale step 1 to 30 (5 % each), rounded down. Whole numbers, so
+    // a size that the percentage makes whole is never a pixel short.
+    static int scaledSide(int side, int step) { return side * step / 20; }
+
     // Largest side of a fixed-size selection, in pixels.
     static constexpr int kLargestFixedSide = 4096;
 

@@ -71,7 +71,7 @@ TEST_F(SizeFormTest, OpensShowingTheDesign) {
     EXPECT_TRUE(F().Text2->isEnabled());
 }
 
-TEST_F(SizeFormTest, ScaleStepsOfFivePercentStartFromTheOriginal) {
+TEST_F(SizeFormTest, ScaleStepsOfFivePercentStartFromTheUnscaledPhoto) {
     F().ProcentScroll->setValue(1);
     EXPECT_EQ(F().Label9->text(), "Grootte : 5%");
     EXPECT_EQ(picSize(F().BackPic), QSize(20, 15)); // 415/20 and 310/20, rounded down
@@ -79,9 +79,32 @@ TEST_F(SizeFormTest, ScaleStepsOfFivePercentStartFromTheOriginal) {
     F().ProcentScroll->setValue(30);
     EXPECT_EQ(F().Label9->text(), "Grootte : 150%");
     EXPECT_EQ(picSize(F().BackPic), QSize(622, 465));
-    // Stretched 3:2 from the original: pixel 300 comes from pixel 200.
+    // Stretched 3:2 from the unscaled photo: pixel 300 comes from pixel 200.
     EXPECT_EQ(F().BackPic->surface().pixel(300, 300), patternAt(200, 200, 7));
     EXPECT_EQ(F().Pic1->surface().pixel(700, 500), RGB(150, 250, 150));
+}
+
+TEST_F(SizeFormTest, ScaledSizesAreExactWherePercentagesMakeWholeNumbers) {
+    struct Case {
+        int w, h, step, sw, sh;
+    };
+    // 82 at 150 % is 123; 164 x 328 at 75, 125 and 150 %; 1000 x 92 at 125 %.
+    for (const Case& c :
+         {Case{82, 10, 30, 123, 15}, Case{164, 328, 15, 123, 246}, Case{164, 328, 25, 205, 410},
+          Case{164, 328, 30, 246, 492}, Case{1000, 92, 25, 1250, 115}}) {
+        SCOPED_TRACE(c.w * 100 + c.step);
+        F().Orgineel->setPicture(photo(c.w, c.h, 9));
+        F().ProcentScroll->setValue(c.step);
+        EXPECT_EQ(picSize(F().BackPic), QSize(c.sw, c.sh));
+        EXPECT_EQ(F().Label7->text(), sizeText(c.sw, c.sh));
+        F().ProcentScroll->setValue(20);
+    }
+    // Every step of every width up to 6000: the exact quotient rounded down.
+    for (int w = 1; w <= 6000; ++w)
+        for (int v = 1; v <= 30; ++v) {
+            const int s = SizeForm::scaledSide(w, v);
+            ASSERT_TRUE(20 * s <= w * v && w * v < 20 * (s + 1)) << w << " at step " << v;
+        }
 }
 
 TEST_F(SizeFormTest, FolderListsPicturesAndLoadsByContent) {
