@@ -136,6 +136,10 @@ Main::Main(AppState& state, const WindowTable& windows, QWidget* parent)
 }
 
 Main::~Main() {
+    // The children outlive this part of the window: a focused combo box still reports
+    // its text while it is taken down, and no handler of Main may run then.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->blockSignals(true);
     if (S.progress.bar == Bar) S.progress.bar = nullptr;
     if (S.progress.label == BarLabel) S.progress.label = nullptr;
 }
@@ -255,6 +259,8 @@ void Main::buildFrames() {
     Pic->setBackColor(RGB(240, 240, 240));
     Pic->Move(345, 345, 6225, 4650);
     Pic->Cls();
+    // A press on the canvas takes the keyboard focus from the text fields.
+    Pic->setFocusPolicy(Qt::ClickFocus);
     UndoPic = new PictureBox(TandPic);
     UndoPic->setBackColor(RGB(240, 240, 240));
     UndoPic->Move(345, 345, 6225, 4650);

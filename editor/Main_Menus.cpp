@@ -1,6 +1,8 @@
 // The menu bar and the four pop-up menus that never show in it.
 #include "Main.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 
 namespace korv {
@@ -12,6 +14,18 @@ QAction* item(QMenu* m, const QString& caption, const QKeySequence& key = QKeySe
     return a;
 }
 } // namespace
+
+bool Main::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        const QKeySequence keys(static_cast<QKeyEvent*>(e)->keyCombination());
+        if (keys == EditUndo->shortcut() || keys == EditCopyClipboard->shortcut()) {
+            // Left unaccepted, the key goes to the menu item's shortcut.
+            e->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
 
 void Main::buildMenus() {
     QMenuBar* bar = menuBar();
@@ -36,6 +50,12 @@ void Main::buildMenus() {
     EditCopyClipboard = item(Edit, "Copy Ontwerp naar Clipboard", QKeySequence("Ctrl+C"));
     connect(EditUndo, &QAction::triggered, this, [this] { EditUndo_Click(); });
     connect(EditCopyClipboard, &QAction::triggered, this, [this] { EditCopyClipboard_Click(); });
+    // The editable combo boxes and the text box would keep Ctrl+Z and Ctrl+C for their
+    // own undo and copy; in this window those keys undo and copy the design.
+    for (QWidget* w : {static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo1->lineEdit()),
+                       static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo2->lineEdit()),
+                       static_cast<QWidget*>(Text1)})
+        w->installEventFilter(this);
 
     Shapes = new QMenu("Shapes", this);
     const char* shapes[] = {"Rechthoek",

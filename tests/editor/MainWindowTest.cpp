@@ -2,9 +2,11 @@
 #include "editor/Algemeen.h"
 #include "platform/Colour.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QTest>
 
 using namespace korv;
 
@@ -99,8 +101,8 @@ TEST_F(MainTest, MissingTemplateStopsAfterTheLayout) {
     SetDesignFormat(m, 5); // no template file for format 5
     EXPECT_EQ(m.Pic->surface().widthPx(), 310);
     EXPECT_EQ(m.Maat->title(), "(310 x 415 / Staand Kort)");
-    EXPECT_EQ(m.XYlabel->text(), "580 x 310") << "the read-out keeps its old text";
-    EXPECT_EQ(m.TandPic->picture().width(), 625) << "the old template stays";
+    EXPECT_EQ(m.XYlabel->text(), "580 x 310") << "the read-out keeps its text";
+    EXPECT_EQ(m.TandPic->picture().width(), 625) << "the template it had stays";
     ASSERT_EQ(dialogs->seen().size(), 1u);
     EXPECT_EQ(dialogs->seen().front().buttons, Mb::OkOnly | Mb::Critical);
 
@@ -244,6 +246,54 @@ TEST_F(MainTest, UndoPutsTheUndoCopyBack) {
     EXPECT_TRUE(state->Gewijzigd);
     m.EditUndo_Click(); // again: the same picture
     EXPECT_EQ(m.Pic->surface().pixel(5, 5), RGB(240, 240, 240));
+}
+
+// Ctrl+Z and Ctrl+C typed as the user types them, with the focus in each text field and
+// after a click on the canvas.
+TEST_F(MainTest, UndoAndCopyKeysReachTheDesignWhereverTheFocusIs) {
+    Main& m = load();
+    m.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    m.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+    m.Text1->setText("Nederland");
+    int copies = 0;
+    auto undoAndCopy = [&](const char* where) {
+        SCOPED_TRACE(where);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        m.UndoPic->setPicture(m.Pic->Image());
+        m.Pic->surface().filledBox(0, 0, 9, 9, 0);
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(m.Pic->surface().pixel(5, 5), RGB(240, 240, 240));
+        dialogs->expectMsg("Ontwerp is gecopyeerd naar het Clipboard");
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard->count, ++copies);
+        EXPECT_EQ(dialogs->seen().size(), size_t(copies));
+    };
+    EXPECT_TRUE(m.Combo1->hasFocus()); // the font box has the focus at start
+    undoAndCopy("Combo1");
+    m.Combo2->setFocus();
+    undoAndCopy("Combo2");
+    m.Text1->setFocus();
+    m.Text1->selectAll();
+    undoAndCopy("Text1");
+    EXPECT_EQ(m.Text1->text(), "Nederland");
+
+    QTest::mouseClick(m.Pic, Qt::LeftButton, {}, QPoint(50, 40));
+    EXPECT_EQ(QApplication::focusWidget(), m.Pic);
+    undoAndCopy("Pic");
+
+    // Typing in the fields goes on as before.
+    m.Text1->setFocus();
+    m.Text1->clear();
+    QTest::keyClicks(m.Text1, "Post");
+    QTest::keyClick(m.Text1, Qt::Key_Backspace);
+    EXPECT_EQ(m.Text1->text(), "Pos");
+    m.Combo2->setFocus();
+    m.Combo2->lineEdit()->selectAll();
+    QTest::keyClicks(m.Combo2, "36");
+    EXPECT_EQ(m.Combo2->currentText(), "36");
 }
 
 TEST_F(MainTest, WindowCommandsGoThroughTheTable) {
