@@ -157,8 +157,7 @@ void SetDesignFormat(Main& m, int format) {
     }
     m.TandPic->setPicture(tpl);
     if (m.LineaalCheck->isChecked()) DrawRulers(m);
-    m.XYlabel->setText(QString("%1 x %2").arg(m.Pic->Width() / 15).arg(m.Pic->Height() / 15));
-    m.XYlabel->adjustSize();
+    m.setXYlabelText(QString("%1 x %2").arg(m.Pic->Width() / 15).arg(m.Pic->Height() / 15));
     m.LogoImg->Move(widthInContainer(m.Frame3) - 4140, heightInContainer(m.Frame3) - 870);
     m.ExitKnop->Move(widthInContainer(m.Frame3) - 1320, heightInContainer(m.Frame3) - 870);
 }

@@ -164,6 +164,8 @@ public:
     void Pic_MouseDown(int Button, int Shift, double X, double Y);
     void Pic_MouseMove(int Button, int Shift, double X, double Y);
     void Pic_MouseUp(int Button, int Shift, double X, double Y);
+    // Shows the canvas size or pointer position in XYlabel.
+    void setXYlabelText(const QString& text);
     void SelectieCopy_Click(int Index);
     int drawingColour() const; // the swatch Label7
     int fillColour() const;    // the swatch Label20

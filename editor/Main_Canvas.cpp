@@ -70,8 +70,7 @@ void Main::Pic_MouseDown(int Button, int, double X, double Y) {
 }
 
 void Main::Pic_MouseMove(int Button, int, double X, double Y) {
-    XYlabel->setText(num(X) + " x " + num(Y));
-    XYlabel->adjustSize();
+    setXYlabelText(num(X) + " x " + num(Y));
     const double w = Pic->Width(), h = Pic->Height();
     HorLijn->setLine(0, Y, w, Y);
     VerLijn->setLine(X, 0, X, h);

@@ -144,6 +144,14 @@ Main::~Main() {
     if (S.progress.label == BarLabel) S.progress.label = nullptr;
 }
 
+void Main::setXYlabelText(const QString& text) {
+    XYlabel->setText(text);
+    XYlabel->adjustSize();
+    // The read-out ends at its frame's inner right edge and grows leftwards, so that the
+    // widest ones ("310 x 580", " 580, 310 ") stay whole inside the frame.
+    XYlabel->move(Frame6->contentsRect().right() + 1 - XYlabel->width(), XYlabel->y());
+}
+
 void Main::buildFrames() {
     QWidget* client = centralWidget();
 
@@ -246,6 +254,8 @@ void Main::buildFrames() {
     Bar->setBackColor(RGB(0, 50, 0));
     BarLabel = makeLabel(Frame6, "0%", 3150, 3600);
     XYlabel = makeLabel(Frame6, "0 x 0", 4005, 330);
+    XYlabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setXYlabelText(XYlabel->text());
 
     // Frame2: canvas area
     Frame2 = makeFrame(client, 4800, 30, 7320, 5865);

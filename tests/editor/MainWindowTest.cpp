@@ -10,6 +10,18 @@
 
 using namespace korv;
 
+namespace {
+// The pointer read-out shows its whole text inside its frame.
+void expectReadoutWhole(const Main& m) {
+    const QRect inside = m.Frame6->contentsRect();
+    const QRect label = m.XYlabel->geometry();
+    EXPECT_GE(label.width(), m.XYlabel->fontMetrics().horizontalAdvance(m.XYlabel->text()))
+        << m.XYlabel->text().toStdString();
+    EXPECT_LE(label.right(), inside.right()) << m.XYlabel->text().toStdString();
+    EXPECT_GE(label.left(), m.Label12->geometry().right()) << "clear of the slider caption";
+}
+} // namespace
+
 TEST_F(MainTest, StartLayoutThatOtherWindowsRelyOn) {
     Main& m = load();
     EXPECT_EQ(m.Pic->Width(), 6225);
@@ -20,6 +32,7 @@ TEST_F(MainTest, StartLayoutThatOtherWindowsRelyOn) {
     EXPECT_EQ(m.TandPic->picture().size(), QSize(460, 355));
     EXPECT_EQ(m.Bar->surface().widthPx(), 2940 / 15 - 4);
     EXPECT_EQ(m.XYlabel->text(), "0 x 0");
+    expectReadoutWhole(m);
     EXPECT_EQ(m.Combo1->currentText(), "Arial");
     EXPECT_EQ(m.Combo2->count(), 72);
     EXPECT_EQ(m.Combo2->currentText(), "20");
@@ -84,6 +97,9 @@ TEST_F(MainTest, DesignFormatsLayTheWindowOut) {
         EXPECT_EQ(leftInContainer(m.Frame4), c.frame4Left);
         EXPECT_EQ(m.Maat->title(), c.caption);
         EXPECT_EQ(m.XYlabel->text(), QString("%1 x %2").arg(c.w).arg(c.h));
+        expectReadoutWhole(m);
+        m.Pic_MouseMove(0, 0, c.w, c.h);
+        expectReadoutWhole(m);
         EXPECT_EQ(m.Label9->text(), c.format == 2 ? "Buttons" : "Ontwerp Buttons");
         EXPECT_EQ(widthInContainer(m.KnopLabel), c.format == 2 ? 1260 : 2280);
         // Logo and exit image keep their distance to the lower frame's corner.
