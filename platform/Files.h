@@ -25,8 +25,8 @@ constexpr int kPictureAllocationLimitMb = 512;
 // (and leaves `out` alone) when the file is missing, not a picture or too large.
 bool loadPicture(const QString& path, QImage& out, QString* error = nullptr);
 
-// Writes atomically: a temporary file renamed over the old one, so a failure leaves
-// the old file whole. Each returns false on failure.
+// Writes atomically: a temporary file renamed over the file at `path`, so a failure
+// leaves that file as it was. Each returns false on failure.
 bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
 bool saveBmp(const QImage& img, const QString& path, QString* error = nullptr);
 bool saveJpeg(const QImage& img, const QString& path, int quality, QString* error = nullptr);

@@ -1,6 +1,6 @@
 #pragma once
-// The services of the old platform that the program's code calls, each replaceable
-// in tests: dialogs, time, random numbers, the busy pointer, shell and clipboard.
+// The services the program's code calls, each replaceable in tests: dialogs, time,
+// random numbers, the busy pointer, shell and clipboard.
 #include "Printer.h"
 #include <QDateTime>
 #include <QImage>
@@ -13,7 +13,7 @@ namespace korv {
 
 inline const QString kProgramTitle = QStringLiteral("Korvamint Smidrovel");
 
-// Message-box flags and answers with the values the program was written against.
+// Message-box flags, combined with |, and the answers a box returns.
 namespace Mb {
 constexpr int OkOnly = 0;
 constexpr int OkCancel = 1;

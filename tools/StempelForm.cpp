@@ -227,7 +227,7 @@ void StempelForm::HScroll1_Change(int) {
 
 void StempelForm::ExportKnop_Click() {
     const QString path = programPath(M.S.services.programFolder, "Data/Stempel.bmp");
-    // Written atomically: a failed save leaves the old postmark whole.
+    // Written atomically: a failed save leaves the postmark on disk whole.
     if (!saveBmp(Pic->Image(), path))
         M.S.services.dialogs->msgBox("Fout bij het opslaan v/d stempel!", Mb::OkOnly | Mb::Critical,
                                      "Error");

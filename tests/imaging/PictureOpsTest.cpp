@@ -68,7 +68,7 @@ struct XY {
 
 } // namespace
 
-TEST_F(PictureOpsTest, FlipsGiveTheExactMirrorAndTwiceTheOriginal) {
+TEST_F(PictureOpsTest, FlipsGiveTheExactMirrorAndTwiceThePictureItself) {
     for (auto [w, h] : {std::pair{5, 3}, std::pair{4, 6}}) {
         fillPattern(w, h);
         FlipHorizontal(pic);

@@ -147,7 +147,7 @@ TEST_F(FilesTest, WriteFileAtomicLeavesTheOldFileWholeOnFailure) {
     EXPECT_TRUE(FolderExists(path("Ontwerpen/afolder")));
     EXPECT_EQ(readAll(path("Ontwerpen/afolder/inside.txt")), "kept");
 
-    // The folder takes no new files: the old file stays as it was.
+    // The folder takes no new files: the file there stays as it was.
     {
         LockedFolder lock(path("Ontwerpen"));
         if (!lock.locked()) GTEST_SKIP() << "cannot make a read-only folder here";

@@ -101,7 +101,7 @@ TEST(TextPathPrint, ClearsAndPrintsEachCharacterUpright) {
     EXPECT_GT(inkIn(10, 5, 25, 35), 20);
     EXPECT_GT(inkIn(80, 30, 95, 59), 20);
     EXPECT_EQ(inkIn(30, 0, 75, 59), 0);
-    EXPECT_EQ(s.pixel(119, 0), kWhite); // the old picture is gone
+    EXPECT_EQ(s.pixel(119, 0), kWhite); // the earlier picture is gone
 
     printAlong(s, kWhite, characters(""), {});
     EXPECT_EQ(inkIn(0, 0, 119, 59), 0);
