@@ -79,17 +79,30 @@ bool loadPicture(const QString& path, QImage& out, QString* error) {
 
 bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error) {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error) *error = f.errorString();
+    // Never write straight into the old file: a failure must leave it whole.
+    f.setDirectWriteFallback(false);
+    auto fail = [&](const QString& why) {
+        if (error) *error = why.isEmpty() ? QStringLiteral("cannot write %1").arg(path) : why;
+        if (f.isOpen()) f.cancelWriting(); // the temporary file goes with the QSaveFile
         return false;
-    }
-    if (f.write(data) != data.size()) {
-        if (error) *error = f.errorString();
-        f.cancelWriting();
-        return false;
-    }
+    };
+    if (!f.open(QIODevice::WriteOnly)) return fail(f.errorString());
+    if (f.write(data) != data.size()) return fail(f.errorString());
+    // A short write waits in the device's buffer, and commit() would lose the error of
+    // flushing it (a full disk) and put the empty temporary file in the old one's place.
+    if (!f.flush() || f.error() != QFileDevice::NoError) return fail(f.errorString());
     if (!f.commit()) {
         if (error) *error = f.errorString();
+        return false;
+    }
+    // The last word is the file itself: whole, or the save failed.
+    const QFileInfo written(path);
+    if (!written.exists() || written.size() != data.size()) {
+        if (error)
+            *error = QStringLiteral("%1 holds %2 of %3 bytes")
+                         .arg(path)
+                         .arg(written.size())
+                         .arg(data.size());
         return false;
     }
     return true;
@@ -98,7 +111,10 @@ bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error
 namespace {
 bool encode(const QImage& img, const char* fmt, int quality, QByteArray& out, QString* error) {
     QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
+    if (!buf.open(QIODevice::WriteOnly)) {
+        if (error) *error = buf.errorString();
+        return false;
+    }
     QImageWriter w(&buf, fmt);
     if (quality >= 0) w.setQuality(quality);
     // BMP files are written 24 bits deep, as the program's designs always were.

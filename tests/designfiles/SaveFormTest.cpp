@@ -1,5 +1,6 @@
 #include "designfiles/SaveForm.h"
 #include "DesignFilesFixture.h"
+#include "FullDisk.h"
 #include "editor/Algemeen.h"
 #include "platform/Colour.h"
 #include "platform/Files.h"
@@ -172,3 +173,51 @@ TEST_F(SaveFormTest, ButtonsAndCloseBoxWaitForTheAnimation) {
     EXPECT_TRUE(f.Bar->isVisibleTo(&f));
     EXPECT_EQ(f.Bar->surface().pixel(100, 10), RGB(0, 240, 0));
 }
+
+namespace {
+class SaveFormFullDiskTest : public SaveFormTest,
+                             public ::testing::WithParamInterface<FullDiskKind> {};
+} // namespace
+
+TEST_P(SaveFormFullDiskTest, DesignKeepsTheOldBitmapAndStaysChanged) {
+    writeFile("Ontwerpen/abc.bmp", "old design");
+    FullDisk full(GetParam(), path("Ontwerpen"));
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    dialogs->expectMsg("Naam ontwerp bestaat al, overschrijven?", Mb::Yes);
+    auto& e = dialogs->expectMsg("Het ontwerp kon niet worden opgeslagen");
+    e.title = "Error";
+    e.buttons = Mb::OkOnly | Mb::Critical;
+    EXPECT_FALSE(save("abc"));
+    dialogs->verifyDone();
+    EXPECT_EQ(contents(designFile("abc.bmp")), "old design");
+    EXPECT_EQ(full.entries(), before);
+    EXPECT_FALSE(QFile::exists(jpg("abc")));
+    EXPECT_TRUE(S().Gewijzigd);
+}
+
+TEST_P(SaveFormFullDiskTest, JpegCopyKeepsTheOldPictureAndTheSaveStopsShort) {
+    // A limit on file sizes stops the design bitmap, which is written first, already.
+    if (GetParam() == FullDiskKind::FileSizeLimit)
+        GTEST_SKIP() << "the design bitmap fails before its JPEG copy is tried";
+    ASSERT_TRUE(QDir().mkpath(picturesFolder()));
+    writeFile("Pictures/abc.jpg", "old copy");
+    FullDisk full(GetParam(), picturesFolder());
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    dialogs->expectMsg("Naam ontwerp bestaat al, overschrijven?", Mb::Yes);
+    dialogs->expectMsg("Fout bij opslaan als JPG!").buttons = Mb::OkOnly;
+    SaveForm f(M());
+    f.Text1->setText("abc");
+    f.SaveKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_NE(f.result(), QDialog::Accepted);
+    EXPECT_NE(f.Label1->text(), "100%");
+    EXPECT_EQ(contents(jpg("abc")), "old copy");
+    EXPECT_EQ(full.entries(), before);
+    EXPECT_TRUE(S().Gewijzigd);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, SaveFormFullDiskTest, kFullDiskKinds, fullDiskName);

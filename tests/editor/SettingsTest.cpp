@@ -1,4 +1,5 @@
 #include "editor/Settings.h"
+#include "FullDisk.h"
 #include "MainFixture.h"
 #include "platform/Colour.h"
 
@@ -179,3 +180,27 @@ TEST_F(MainTest, CloseWithoutChangesAsksNothing) {
     EXPECT_TRUE(ended);
     EXPECT_TRUE(readFile("Korvamint.ini").contains("7,240,240\r\n"));
 }
+
+namespace {
+class SettingsFullDiskTest : public MainTest, public ::testing::WithParamInterface<FullDiskKind> {};
+} // namespace
+
+TEST_P(SettingsFullDiskTest, ExitOnAFullDiskKeepsTheOldSettingsAndSaysSo) {
+    Main& m = load(); // a first start writes the defaults
+    ASSERT_EQ(readFile("Korvamint.ini"), kDefaultFile);
+    state->TekstOpVel = "Nieuw";
+    FullDisk full(GetParam(), dir_.path());
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    auto& e = dialogs->expectMsg("De instellingen konden niet worden opgeslagen.");
+    e.title = "Error";
+    e.buttons = Mb::OkOnly | Mb::Critical;
+    EXPECT_FALSE(m.Form_Unload());
+    dialogs->verifyDone();
+    EXPECT_EQ(readFile("Korvamint.ini"), kDefaultFile);
+    EXPECT_EQ(full.entries(), before);
+    EXPECT_TRUE(m.ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, SettingsFullDiskTest, kFullDiskKinds, fullDiskName);

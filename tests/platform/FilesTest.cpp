@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 #include "platform/Colour.h"
+#include "support/FullDisk.h"
 #include "support/ProgramFolder.h"
 
 #include <QBuffer>
@@ -197,3 +198,44 @@ TEST_F(FilesTest, ProgramPathFindsTheExistingSpelling) {
     EXPECT_FALSE(FileExists(programPath(root, "data")));
     EXPECT_TRUE(FolderExists(programPath(root, "data")));
 }
+
+namespace {
+class FilesFullDiskTest : public FilesTest, public ::testing::WithParamInterface<FullDiskKind> {};
+
+QImage testPicture(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x + y) % 256));
+    return img;
+}
+} // namespace
+
+// On a full disk every kind of save fails, says why, keeps the old file byte for byte
+// and leaves no temporary file. Small writes matter most: they wait in a buffer that is
+// only flushed when the file is committed.
+TEST_P(FilesFullDiskTest, EverySaveKeepsTheOldFileAndReportsTheFailure) {
+    const QByteArray old = "old contents, whole\r\n";
+    const QStringList names = {"text.txt", "lines.txt", "small.bmp", "large.bmp", "copy.jpg"};
+    for (const QString& name : names)
+        writeFile("Ontwerpen/" + name, old);
+    FullDisk full(GetParam(), path("Ontwerpen"));
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    QString error;
+    EXPECT_FALSE(writeFileAtomic(path("Ontwerpen/text.txt"), "new text, longer than that", &error));
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(writeLines(path("Ontwerpen/lines.txt"), {"one", "two"}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(saveBmp(testPicture(4, 4), path("Ontwerpen/small.bmp")));
+    EXPECT_FALSE(saveBmp(testPicture(300, 200), path("Ontwerpen/large.bmp")));
+    EXPECT_FALSE(saveJpeg(testPicture(40, 30), path("Ontwerpen/copy.jpg"), 100));
+
+    for (const QString& name : names)
+        EXPECT_EQ(fileBytes(path("Ontwerpen/" + name)), old) << name.toStdString();
+    EXPECT_EQ(full.entries(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, FilesFullDiskTest, kFullDiskKinds, fullDiskName);

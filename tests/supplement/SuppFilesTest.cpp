@@ -1,4 +1,5 @@
 // Listing, opening, saving and printing supplement pages.
+#include "FullDisk.h"
 #include "SuppFixture.h"
 
 #include "platform/Colour.h"
@@ -157,3 +158,27 @@ TEST_F(SuppTest, PrintsThePageOnA4InTwips) {
     dialogs->expectMsg("afgedrukt").title = "Error";
     F().PrintSupplement();
 }
+
+namespace {
+class SuppFullDiskTest : public SuppTest, public ::testing::WithParamInterface<FullDiskKind> {};
+} // namespace
+
+TEST_P(SuppFullDiskTest, FullDiskKeepsTheOldPageAndSaysSo) {
+    writeFile("Supplementen/Ontwerpen/Oud.bmp", "old page");
+    open();
+    FullDisk full(GetParam(), path("Supplementen/Ontwerpen"));
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    dialogs->expectInput("Geef de naam", "Oud");
+    dialogs->expectMsg("Naam supplement bestaat al, overschrijven?", Mb::Yes);
+    auto& err = dialogs->expectMsg("Het supplement kon niet worden opgeslagen");
+    err.title = "Error";
+    err.buttons = Mb::OkOnly | Mb::Critical;
+    F().FileSave_Click();
+    dialogs->verifyDone();
+    EXPECT_EQ(fileBytes(path("Supplementen/Ontwerpen/Oud.bmp")), "old page");
+    EXPECT_EQ(full.entries(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, SuppFullDiskTest, kFullDiskKinds, fullDiskName);

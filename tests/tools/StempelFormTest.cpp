@@ -1,4 +1,5 @@
 #include "tools/StempelForm.h"
+#include "FullDisk.h"
 #include "InsertFixture.h"
 #include "platform/VbMath.h"
 
@@ -188,3 +189,25 @@ TEST_F(StempelFormTest, FailedSaveIsReportedAndCancelWritesNothing) {
     EXPECT_EQ(other.result(), QDialog::Rejected);
     EXPECT_FALSE(QFile::exists(stempelPath()));
 }
+
+namespace {
+class StempelFullDiskTest : public StempelFormTest,
+                            public ::testing::WithParamInterface<FullDiskKind> {};
+} // namespace
+
+TEST_P(StempelFullDiskTest, FullDiskKeepsTheOldPostmarkAndSaysSo) {
+    writeFile("Data/Stempel.bmp", "old postmark");
+    FullDisk full(GetParam(), path("Data"));
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
+
+    auto& e = dialogs->expectMsg("Fout bij het opslaan v/d stempel!");
+    e.title = "Error";
+    e.buttons = Mb::OkOnly | Mb::Critical;
+    F().ExportKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_EQ(fileBytes(stempelPath()), "old postmark");
+    EXPECT_EQ(full.entries(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, StempelFullDiskTest, kFullDiskKinds, fullDiskName);
