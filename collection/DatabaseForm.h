@@ -46,6 +46,8 @@ public:
     Main& M;
     AppState& S;
     QString& Naam;
+    // Records added, changed or deleted since the collection was last saved or opened.
+    bool VerzamelingGewijzigd = false;
 
     // --- menus
     QMenuBar* MenuBar;
@@ -176,6 +178,8 @@ private:
     void showCount(const QString& prefix);
     void computePanLimits();
     QString collectionLabel() const;
+    // Asks before unsaved records are thrown away; false keeps them.
+    bool mayDiscardRecords();
 
     void PrintLijst();
     void PrintLijstPrijs();

@@ -85,8 +85,10 @@ void DatabaseForm::OpenKnop_Click() {
     const QListWidgetItem* item = List1->currentItem();
     // Without a chosen collection the list stays as it is.
     if (!item || !item->isSelected()) return;
+    if (!mayDiscardRecords()) return;
     Naam = item->text();
     LoadVerzameling(Naam);
+    VerzamelingGewijzigd = false;
     Label2->setText(collectionLabel());
     Label2->adjustSize();
     showCount("Aantal Records : ");
@@ -128,6 +130,7 @@ void DatabaseForm::FileOpslaan_Click() {
     }
     const bool saved = SaveVerzameling(Naam);
     if (saved) {
+        VerzamelingGewijzigd = false;
         Label8->setText("100%");
         Label8->adjustSize();
         PauseQuietly(S.services, 1);

@@ -3,6 +3,7 @@
 #include "EditData.h"
 #include "ListView.h"
 #include "controls/VistaButton.h"
+#include "editor/Algemeen.h"
 #include "editor/Main.h"
 #include "platform/Colour.h"
 #include "platform/PictureBox.h"
@@ -460,9 +461,14 @@ void DatabaseForm::FileExit_Click() {
     close();
 }
 
+bool DatabaseForm::mayDiscardRecords() {
+    return mayDiscardChanges(S, VerzamelingGewijzigd,
+                             "De verzameling is gewijzigd en niet opgeslagen. Toch doorgaan?");
+}
+
 void DatabaseForm::closeEvent(QCloseEvent* e) {
     // Not while a save lets events run: the list it writes must stay.
-    if (saving_) {
+    if (saving_ || !mayDiscardRecords()) {
         e->ignore();
         return;
     }
@@ -471,7 +477,7 @@ void DatabaseForm::closeEvent(QCloseEvent* e) {
 }
 
 void DatabaseForm::reject() {
-    if (saving_) return;
+    if (saving_ || !mayDiscardRecords()) return;
     Timer1->stop();
     QDialog::reject();
 }

@@ -68,6 +68,7 @@ void DatabaseForm::AddKnop_Click() {
     if (!AddKnop->Enabled()) return;
     if (!checkAndMark(*this)) return;
     ListView1->addRecord(storable(editorRecord()));
+    VerzamelingGewijzigd = true;
     for (QLineEdit* t : {Text1, Text2, Text3, Text4, Text6, Text7})
         t->clear();
     Text5->clear();
@@ -80,6 +81,7 @@ void DatabaseForm::WijzigKnop_Click() {
     QTreeWidgetItem* item = ListView1->selectedItem();
     if (!item) return;
     ListView1->setRecord(item, storable(editorRecord()));
+    VerzamelingGewijzigd = true;
 }
 
 void DatabaseForm::DelKnop_Click() {
@@ -95,6 +97,7 @@ void DatabaseForm::DelKnop_Click() {
         // The editor keeps the deleted record's values: no neighbour is clicked.
         const QSignalBlocker block(ListView1);
         delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(item));
+        VerzamelingGewijzigd = true;
         ListView1->clearSelection();
         ListView1->setCurrentItem(nullptr);
     }

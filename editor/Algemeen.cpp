@@ -16,6 +16,13 @@ void Pause(AppState& s, double seconds) {
     korv::Pause(s.services, seconds);
 }
 
+bool mayDiscardChanges(AppState& s, bool& changed, const QString& question) {
+    if (!changed) return true;
+    if (s.services.dialogs->msgBox(question, Mb::YesNo) != Mb::Yes) return false;
+    changed = false;
+    return true;
+}
+
 bool FileExistsAt(const QString& path) {
     return FileExists(path);
 }

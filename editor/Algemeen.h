@@ -14,6 +14,9 @@ void ShellOpen(AppState& s, const QString& target);
 // Waits the given seconds while the windows stay alive; 0 or less returns at once.
 void Pause(AppState& s, double seconds);
 bool FileExistsAt(const QString& path);
+// True when unsaved work may go: nothing changed, or the user answers Yes to `question`
+// (which then gives the work up and clears `changed`). No keeps everything.
+bool mayDiscardChanges(AppState& s, bool& changed, const QString& question);
 bool FolderExistsAt(const QString& path);
 // The main window, its frames and check boxes in the settings' background colour.
 void ApplyBackColor(Main& m);

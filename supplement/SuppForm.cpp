@@ -3,6 +3,7 @@
 #include "SuppForm.h"
 
 #include "controls/VistaButton.h"
+#include "editor/Algemeen.h"
 #include "editor/Main.h"
 #include "platform/Colour.h"
 #include "platform/Files.h"
@@ -412,6 +413,7 @@ void SuppForm::snapshot() {
 void SuppForm::EditUndo_Click() {
     Pic->setPicture(UndoPic->Image());
     Pic->Refresh();
+    PaginaGewijzigd = true;
 }
 
 void SuppForm::FileNew_Click() {
@@ -420,6 +422,7 @@ void SuppForm::FileNew_Click() {
         return;
     Pic->clearPicture();
     Pic->Refresh();
+    PaginaGewijzigd = false; // a blank page holds no work
 }
 
 void SuppForm::wait(double seconds) {
@@ -466,8 +469,13 @@ void SuppForm::PicHoek_Click() {
     sliding_ = false;
 }
 
+bool SuppForm::mayDiscardPage() {
+    return mayDiscardChanges(M.S, PaginaGewijzigd,
+                             "De pagina is gewijzigd en niet opgeslagen. Toch doorgaan?");
+}
+
 void SuppForm::ExitKnop_Click() {
-    if (sliding_) return;
+    if (sliding_ || !mayDiscardPage()) return;
     AppState& S = M.S;
     S.KaderKleurR = HScroll1[0]->value();
     S.KaderKleurG = HScroll1[1]->value();
@@ -480,12 +488,12 @@ void SuppForm::FileExit_Click() {
 }
 
 void SuppForm::reject() {
-    if (sliding_) return;
+    if (sliding_ || !mayDiscardPage()) return;
     QDialog::reject();
 }
 
 void SuppForm::closeEvent(QCloseEvent* e) {
-    if (sliding_) {
+    if (sliding_ || !mayDiscardPage()) {
         e->ignore();
         return;
     }

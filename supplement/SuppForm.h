@@ -55,6 +55,8 @@ public:
     ~SuppForm() override;
 
     Main& M;
+    // Something drawn or placed on the page since it was last saved, opened or begun anew.
+    bool PaginaGewijzigd = false;
 
     // Page size in pixels and the pixels to the millimetre on each axis.
     static constexpr int kPageWidth = 480;
@@ -175,6 +177,8 @@ private:
     void drawRulers();
     void wait(double seconds);
     void placeReadout(double X, double Y, const QString& caption);
+    // Asks before an unsaved page is thrown away; false keeps it.
+    bool mayDiscardPage();
 
     bool sliding_ = false;
 };

@@ -102,7 +102,11 @@ void SuppForm::Pic_MouseUp(int Button, int, double X, double Y) {
             page.filledBox(S.StartX, S.StartY, X, Y, kWhite);
         else
             stampBox(page, S.StartX, S.StartY, X, Y, boxColour());
+    } else {
+        Pic->Refresh();
+        return;
     }
+    PaginaGewijzigd = true;
     Pic->Refresh();
 }
 

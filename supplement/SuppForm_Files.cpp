@@ -60,6 +60,7 @@ void SuppForm::List1_Click() {
     // Shown at its own size from the top-left corner; the page keeps its size.
     Pic->setPicture(img);
     if (Check1->isChecked()) drawFrame();
+    PaginaGewijzigd = false; // the page is as its file holds it, the frame aside
     Pic->Refresh();
 }
 
@@ -88,8 +89,11 @@ void SuppForm::FileSave_Click() {
         return;
     QDir().mkpath(folder);
     QString error;
-    if (!saveBmp(Pic->Image(), path, &error))
+    if (!saveBmp(Pic->Image(), path, &error)) {
         showError(S, "Het supplement kon niet worden opgeslagen:\r\n" + path + "\r\n" + error);
+        return;
+    }
+    PaginaGewijzigd = false;
 }
 
 void SuppForm::FilePrint_Click() {

@@ -73,6 +73,7 @@ void SuppForm::TekstPlaatsen(Surface& Obj, double cX, int cY, const QString& Cs)
     Obj.currentX = cX;
     Obj.currentY = cY;
     Obj.print(Cs);
+    if (&Obj == &Pic->surface()) PaginaGewijzigd = true;
     Pic->Refresh();
 }
 
@@ -93,6 +94,7 @@ void SuppForm::drawFrame() {
         page.line(464 - i, 684 - i, 15 + i, 684 - i, colour);
         page.line(15 + i, 684 - i, 15 + i, 15 + i, colour);
     }
+    PaginaGewijzigd = true;
     Pic->Refresh();
 }
 
@@ -109,6 +111,7 @@ void SuppForm::Check1_Click() {
         page.line(464 - i, 684 - i, 15 + i, 684 - i, kWhite);
         page.line(15 + i, 684 - i, 15 + i, 15 + i, kWhite);
     }
+    PaginaGewijzigd = true;
     Pic->Refresh();
 }
 
@@ -125,6 +128,7 @@ void SuppForm::Combo2_Change() {
     page.currentX = x;
     page.currentY = y;
     page.print(Combo2->currentText());
+    PaginaGewijzigd = true;
     Pic->Refresh();
 }
 

@@ -3,6 +3,7 @@
 
 #include "controls/VistaButton.h"
 
+#include <QListWidget>
 #include <QRadioButton>
 
 using namespace korv;
@@ -85,4 +86,87 @@ TEST_F(CollectionTest, PrintPanelAndPrinterChoice) {
     form->FilePrint_Click();
     EXPECT_TRUE(form->Frame3->isVisibleTo(form.get()));
     EXPECT_FALSE(form->FilePrint->isChecked());
+}
+
+namespace {
+const QString kUnsaved = "De verzameling is gewijzigd en niet opgeslagen. Toch doorgaan?";
+}
+
+// Closing throws the list away: without changes it closes at once, after saving or
+// opening too; with records added, changed or deleted it asks, and No keeps them.
+TEST_F(CollectionTest, ClosingAsksOnlyWhenRecordsAreUnsaved) {
+    open();
+    form->show();
+    form->ExitKnop_Click(); // nothing changed: no question
+    EXPECT_FALSE(form->isVisible());
+
+    open();
+    form->show();
+    add(rec("1970", "X1"));
+    for (int round = 0; round < 3; ++round) {
+        auto& q = dialogs->expectMsg(kUnsaved, Mb::No);
+        q.title = "Korvamint Smidrovel";
+        q.buttons = Mb::YesNo;
+    }
+    form->ExitKnop_Click();
+    form->FileExit_Click();
+    EXPECT_FALSE(form->close()); // the close box
+    dialogs->verifyDone();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->ListView1->count(), 1);
+
+    // Saved, then nothing to ask; a change asks again, and Yes closes as before.
+    dialogs->expectInput("Geef een naam", "Zegels");
+    form->FileOpslaan_Click();
+    form->ListView1->selectIndex(0);
+    form->ListView1_ItemClick();
+    form->Text1->setText("X9");
+    form->WijzigKnop_Click();
+    dialogs->expectMsg(kUnsaved, Mb::Yes);
+    form->ExitKnop_Click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+
+    // Opened and then a record deleted: asked.
+    open();
+    form->show();
+    form->FileOpen_Click();
+    form->List1->setCurrentRow(0);
+    form->OpenKnop_Click();
+    ASSERT_EQ(form->ListView1->count(), 1);
+    form->ExitKnop_Click(); // just opened: no question
+    EXPECT_FALSE(form->isVisible());
+    open();
+    form->show();
+    form->FileOpen_Click();
+    form->List1->setCurrentRow(0);
+    form->OpenKnop_Click();
+    form->ListView1->selectIndex(0);
+    form->ListView1_ItemClick();
+    dialogs->expectMsg("verwijderen uit de lijst?", Mb::Yes);
+    form->DelKnop_Click();
+    dialogs->expectMsg(kUnsaved, Mb::No);
+    form->ExitKnop_Click();
+    EXPECT_TRUE(form->isVisible());
+}
+
+// Opening another collection replaces the list: with unsaved records it asks first.
+TEST_F(CollectionTest, OpeningOverUnsavedRecordsAsksFirst) {
+    writeFile("Verzameling/Ander.col", crlf({"banner", "Ander", QString(28, '-')}));
+    naam = "Mijn";
+    open();
+    add(rec("1970", "X1"));
+    form->FileOpen_Click();
+    form->List1->setCurrentRow(0);
+    dialogs->expectMsg(kUnsaved, Mb::No);
+    form->OpenKnop_Click();
+    EXPECT_EQ(form->ListView1->count(), 1);
+    EXPECT_EQ(naam, "Mijn");
+    EXPECT_TRUE(form->Frame6->isVisibleTo(form.get()));
+
+    dialogs->expectMsg(kUnsaved, Mb::Yes);
+    form->List1_DblClick();
+    EXPECT_EQ(form->ListView1->count(), 0);
+    EXPECT_EQ(naam, "Ander");
+    EXPECT_TRUE(form->Frame1->isVisibleTo(form.get()));
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 
 using namespace korv;
@@ -131,4 +132,59 @@ TEST_F(SuppTest, RegistersItsWindow) {
     WindowTable t;
     registerSupplementWindows(t);
     EXPECT_TRUE(t.has("SuppForm"));
+}
+
+namespace {
+const QString kUnsavedPage = "De pagina is gewijzigd en niet opgeslagen. Toch doorgaan?";
+}
+
+// Closing throws the page away: a page with nothing drawn since it was begun, opened or
+// saved closes at once; otherwise each way of closing asks, and No keeps the page.
+TEST_F(SuppTest, ClosingAsksOnlyWhenThePageIsUnsaved) {
+    open();
+    F().show();
+    F().HScroll1[0]->setValue(200); // the colour is no part of the page
+    F().FileExit_Click();
+    EXPECT_FALSE(F().isVisible());
+
+    open();
+    F().show();
+    drag(10, 10, 40, 40);
+    for (int round = 0; round < 3; ++round) {
+        auto& q = dialogs->expectMsg(kUnsavedPage, Mb::No);
+        q.title = "Korvamint Smidrovel";
+        q.buttons = Mb::YesNo;
+    }
+    F().HScroll1[2]->setValue(77);
+    F().ExitKnop_Click();
+    F().FileExit_Click();
+    EXPECT_FALSE(F().close()); // the close box
+    dialogs->verifyDone();
+    EXPECT_TRUE(F().isVisible());
+    EXPECT_EQ(px(20, 20), RGB(240, 240, 240));
+    EXPECT_EQ(S().KaderKleurB, 0); // No stores nothing either
+
+    dialogs->expectInput("Geef de naam", "Pagina");
+    F().FileSave_Click();
+    F().ExitKnop_Click(); // saved: no question
+    EXPECT_EQ(F().result(), QDialog::Accepted);
+    EXPECT_EQ(S().KaderKleurB, 77);
+
+    // Opened, then a frame and a page number: asked; Yes closes as before.
+    open();
+    F().show();
+    F().LoadSupplementLijst(1);
+    F().List1->setCurrentRow(0);
+    F().List1_Click();
+    F().FileExit_Click();
+    EXPECT_FALSE(F().isVisible());
+    for (auto change : {+[](SuppForm& f) { f.Check1->setChecked(true); },
+                        +[](SuppForm& f) { f.Combo2->setCurrentIndex(3); }}) {
+        open();
+        F().show();
+        change(F());
+        dialogs->expectMsg(kUnsavedPage, Mb::Yes);
+        F().FileExit_Click();
+        EXPECT_FALSE(F().isVisible());
+    }
 }
