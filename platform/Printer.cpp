@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -149,15 +150,24 @@ protected:
         if (ok_) painter_->fillRect(QRectF(x, y, 1, 1), toQColor(colour));
     }
     bool finishDocument() override {
-        const bool ok = ok_ && painter_->end();
+        bool ok = ok_ && painter_->end();
         painter_.reset();
         printer_.reset();
         ok_ = false;
+        // The PDF writer does not report failed writes; a file cut short (a full disk)
+        // lacks the end-of-file marker that closes every whole PDF.
+        if (ok && pdf_) ok = endsWithPdfMarker(lastPdf);
         if (ok && pdf_ && written_) written_(lastPdf);
         return ok;
     }
 
 private:
+    static bool endsWithPdfMarker(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly) || f.size() < 16) return false;
+        f.seek(f.size() - 16);
+        return f.read(16).contains("%%EOF");
+    }
     int printerDpi() const {
         QPrinter p(info_, QPrinter::HighResolution);
         return p.resolution() > 0 ? p.resolution() : 600;

@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "RecordingPrinter.h"
 
 #include <QFile>
@@ -65,3 +66,24 @@ TEST(Printer, PdfPrinterWritesAFile) {
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
               2);
 }
+
+namespace {
+class PdfFullDiskTest : public ::testing::TestWithParam<FullDiskKind> {};
+} // namespace
+
+// A PDF cut short by a full disk is a failed printout, not a document to open.
+TEST_P(PdfFullDiskTest, PdfPrinterOnAFullDiskReportsFailure) {
+    QTemporaryDir dir;
+    korv::QtPrinterService service(dir.path());
+    QStringList written;
+    service.onPdfWritten = [&](const QString& p) { written << p; };
+    service.setCurrent(int(service.names().size()) - 1);
+    korv::Printer& p = service.current();
+    FullDisk full(GetParam(), dir.path());
+    if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    p.Print("Korvamint");
+    EXPECT_FALSE(p.EndDoc());
+    EXPECT_TRUE(written.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FullDisk, PdfFullDiskTest, kFullDiskKinds, fullDiskName);
