@@ -8,9 +8,9 @@
 #include "Painter.h"
 #include "Registry.h"
 #include "Stamps.h"
+#include "platform/Files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
     for (const QString& f : QDir(res).entryList({"*.png"}, QDir::Files, QDir::Name))
         qrc += "<file>" + f.toUtf8() + "</file>\n";
     qrc += "</qresource></RCC>\n";
-    QFile q(res + "/main_resources.qrc");
-    ok &= q.open(QIODevice::WriteOnly) && q.write(qrc) == qrc.size();
+    ok &= korv::writeFileAtomic(res + "/main_resources.qrc", qrc);
     if (!ok) std::fprintf(stderr, "korv_artwork: a picture could not be written\n");
     return ok ? 0 : 1;
 }
