@@ -26,8 +26,7 @@ TEST_P(CollectionFullDiskTest, CollectionFileKeepsItsRecordsAndTheSaveStopsShort
     const QStringList before = full.entries();
 
     dialogs->expectInput("Geef een naam voor deze verzameling...", "Zegels");
-    dialogs->expectMsg("De verzameling kon niet worden opgeslagen").buttons =
-        Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("De verzameling kon niet worden opgeslagen");
     form->FileOpslaan_Click();
     dialogs->verifyDone();
     EXPECT_EQ(readFile("Verzameling/Zegels.col"), old);
@@ -47,8 +46,7 @@ TEST_P(CollectionFullDiskTest, WordListKeepsItsItemsAndTheEditorStays) {
     if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
     const QStringList before = full.entries();
 
-    dialogs->expectMsg("De woordenlijst kon niet worden opgeslagen").buttons =
-        Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("De woordenlijst kon niet worden opgeslagen");
     editor.OkKnop_Click();
     dialogs->verifyDone();
     EXPECT_EQ(readFile("Data/Categorie.txt"), old);
@@ -65,7 +63,7 @@ TEST_P(CollectionFullDiskTest, HtmlPageKeepsTheOldPageAndIsNotOpened) {
     if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
     const QStringList before = full.entries();
 
-    dialogs->expectMsg("De HTML-pagina kon niet worden opgeslagen").title = "Error";
+    dialogs->expectError("De HTML-pagina kon niet worden opgeslagen");
     form->ToolsConverteren_Click();
     dialogs->verifyDone();
     EXPECT_EQ(readFile("Verzameling/Default.htm"), old);

@@ -186,9 +186,7 @@ TEST_P(SaveFormFullDiskTest, DesignKeepsTheOldBitmapAndStaysChanged) {
     const QStringList before = full.entries();
 
     dialogs->expectMsg("Naam ontwerp bestaat al, overschrijven?", Mb::Yes);
-    auto& e = dialogs->expectMsg("Het ontwerp kon niet worden opgeslagen");
-    e.title = "Error";
-    e.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("Het ontwerp kon niet worden opgeslagen");
     EXPECT_FALSE(save("abc"));
     dialogs->verifyDone();
     EXPECT_EQ(contents(designFile("abc.bmp")), "old design");

@@ -193,9 +193,7 @@ TEST_P(SettingsFullDiskTest, ExitOnAFullDiskKeepsTheOldSettingsAndSaysSo) {
     if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
     const QStringList before = full.entries();
 
-    auto& e = dialogs->expectMsg("De instellingen konden niet worden opgeslagen.");
-    e.title = "Error";
-    e.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("De instellingen konden niet worden opgeslagen.");
     EXPECT_FALSE(m.Form_Unload());
     dialogs->verifyDone();
     EXPECT_EQ(readFile("Korvamint.ini"), kDefaultFile);

@@ -55,9 +55,7 @@ TEST_F(SuppTest, MissingFolderAndUnreadablePageAreReported) {
     ASSERT_TRUE(QDir(path("Supplementen/Wapens")).removeRecursively());
     writeFile("Supplementen/Ontwerpen/Kapot.bmp", "geen plaatje");
     open();
-    auto& missing = dialogs->expectMsg("Supplementen/Wapens");
-    missing.title = "Error";
-    missing.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("Supplementen/Wapens");
     F().Openen_Click(1);
     EXPECT_EQ(F().List1->count(), 0);
     EXPECT_EQ(F().Label2->text(), "0");
@@ -127,9 +125,7 @@ TEST_F(SuppTest, FailedSaveIsReported) {
     // A folder where the file should go makes the write fail.
     ASSERT_TRUE(QDir().mkpath(path("Supplementen/Ontwerpen/Vast.bmp")));
     dialogs->expectInput("Geef de naam", "Vast");
-    auto& err = dialogs->expectMsg("niet worden opgeslagen");
-    err.title = "Error";
-    err.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("niet worden opgeslagen");
     F().FileSave_Click();
 }
 
@@ -172,9 +168,7 @@ TEST_P(SuppFullDiskTest, FullDiskKeepsTheOldPageAndSaysSo) {
 
     dialogs->expectInput("Geef de naam", "Oud");
     dialogs->expectMsg("Naam supplement bestaat al, overschrijven?", Mb::Yes);
-    auto& err = dialogs->expectMsg("Het supplement kon niet worden opgeslagen");
-    err.title = "Error";
-    err.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("Het supplement kon niet worden opgeslagen");
     F().FileSave_Click();
     dialogs->verifyDone();
     EXPECT_EQ(fileBytes(path("Supplementen/Ontwerpen/Oud.bmp")), "old page");

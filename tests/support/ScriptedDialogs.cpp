@@ -10,6 +10,13 @@ ScriptedDialogs::Expected& ScriptedDialogs::expectMsg(const QString& text, int a
     return queue_.back();
 }
 
+ScriptedDialogs::Expected& ScriptedDialogs::expectError(const QString& text) {
+    Expected& e = expectMsg(text);
+    e.title = "Error";
+    e.buttons = korv::Mb::OkOnly | korv::Mb::Critical;
+    return e;
+}
+
 ScriptedDialogs::Expected& ScriptedDialogs::expectInput(const QString& prompt,
                                                         const QString& answer) {
     Expected e;

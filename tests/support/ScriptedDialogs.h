@@ -23,6 +23,8 @@ public:
 
     // Expects a message box whose prompt contains `text`; answers `answer`.
     Expected& expectMsg(const QString& text, int answer = korv::Mb::Ok);
+    // Expects a critical "Error" box with an OK button whose prompt contains `text`.
+    Expected& expectError(const QString& text);
     // Expects an input box whose prompt contains `prompt`; answers `answer`.
     Expected& expectInput(const QString& prompt, const QString& answer);
 

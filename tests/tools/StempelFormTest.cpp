@@ -177,9 +177,7 @@ TEST_F(StempelFormTest, OddInputLeavesThePictureSound) {
 
 TEST_F(StempelFormTest, FailedSaveIsReportedAndCancelWritesNothing) {
     ASSERT_TRUE(QDir().mkpath(stempelPath() + "/in-the-way"));
-    auto& e = dialogs->expectMsg("Fout bij het opslaan v/d stempel!");
-    e.title = "Error";
-    e.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("Fout bij het opslaan v/d stempel!");
     F().ExportKnop_Click();
     EXPECT_TRUE(QDir(stempelPath() + "/in-the-way").exists());
 
@@ -201,9 +199,7 @@ TEST_P(StempelFullDiskTest, FullDiskKeepsTheOldPostmarkAndSaysSo) {
     if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
     const QStringList before = full.entries();
 
-    auto& e = dialogs->expectMsg("Fout bij het opslaan v/d stempel!");
-    e.title = "Error";
-    e.buttons = Mb::OkOnly | Mb::Critical;
+    dialogs->expectError("Fout bij het opslaan v/d stempel!");
     F().ExportKnop_Click();
     dialogs->verifyDone();
     EXPECT_EQ(fileBytes(stempelPath()), "old postmark");
