@@ -111,11 +111,8 @@ QByteArray settingsBytes(const AppState& s) {
     text += QString(s.MeldingPlaatsen ? "#TRUE#" : "#FALSE#") + "\r\n";
     text += QString::fromLatin1(colourLine(s.HoofdKleurR, s.HoofdKleurG, s.HoofdKleurB)) + "\r\n";
     // One byte a character in the ANSI code page, unless that would change the sheet
-    // text on reading back (a character the code page lacks, or bytes that happen to
-    // read as UTF-8): then the whole file is UTF-8, which the reader takes first.
-    const QByteArray ansi = encodeWindows1252(text);
-    if (decodeText(ansi) == text) return ansi;
-    return text.toUtf8();
+    // text on reading back: then the whole file is UTF-8, which the reader takes first.
+    return encodeText(text);
 }
 
 bool writeSettings(const AppState& s, const QString& path) {

@@ -185,6 +185,12 @@ QByteArray encodeWindows1252(const QString& text) {
     return out;
 }
 
+QByteArray encodeText(const QString& text) {
+    const QByteArray ansi = encodeWindows1252(text);
+    if (decodeText(ansi) == text) return ansi;
+    return text.toUtf8();
+}
+
 bool readTextFile(const QString& path, QString& out) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
@@ -203,12 +209,12 @@ bool readLines(const QString& path, QStringList& out) {
 }
 
 bool writeLines(const QString& path, const QStringList& lines, QString* error) {
-    QByteArray data;
+    QString text;
     for (const QString& l : lines) {
-        data += l.toUtf8();
-        data += "\r\n";
+        text += l;
+        text += QLatin1String("\r\n");
     }
-    return writeFileAtomic(path, data, error);
+    return writeFileAtomic(path, encodeText(text), error);
 }
 
 QString programPath(const QString& programFolder, const QString& subPath) {

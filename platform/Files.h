@@ -1,6 +1,7 @@
 #pragma once
 // Files and folders as the program uses them: existence tests, listings, pictures,
-// atomic writes and text files (UTF-8 read with a Windows-1252 fall-back, CR LF written).
+// atomic writes and text files (UTF-8 read with a Windows-1252 fall-back; Windows-1252
+// written where it holds the text, else UTF-8; CR LF line ends).
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -36,10 +37,14 @@ QString decodeText(const QByteArray& bytes);
 QString decodeWindows1252(const QByteArray& bytes);
 // Characters that Windows-1252 lacks become '?'.
 QByteArray encodeWindows1252(const QString& text);
+// Text for a file: one byte a character in Windows-1252 when that reads back as the
+// same text, else UTF-8 (a character the code page lacks, or code-page bytes that
+// would happen to read as UTF-8).
+QByteArray encodeText(const QString& text);
 bool readTextFile(const QString& path, QString& out);
 // Lines split on CR LF, LF or CR; a final empty line is not returned.
 bool readLines(const QString& path, QStringList& out);
-// Lines written as UTF-8, each ended with CR LF, atomically.
+// Lines encoded as encodeText does, each ended with CR LF, written atomically.
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Joins the program folder and a sub-path written with either kind of separator.

@@ -215,3 +215,35 @@ TEST_F(CollectionTest, AClickDuringTheSaveWaitsUntilTheFileIsWritten) {
     doEvents();
     EXPECT_EQ(form->ListView1->count(), 2);
 }
+
+TEST_F(CollectionTest, ACollectionIsWrittenInTheCodePageWhenItFits) {
+    open();
+    // Every character in Windows-1252: one byte each (é E9, ë EB, € 80, ’ 92).
+    add(rec("1913", QString::fromUtf16(u"Café"), QString::fromUtf16(u"België ’13"), "Nederland",
+            QString::fromUtf16(u"€ 2,50")));
+    dialogs->expectInput("Geef een naam", QString::fromUtf16(u"Zeeën"));
+    form->FileOpslaan_Click();
+    const QByteArray ansi = readFile(QString::fromUtf16(u"Verzameling/Zeeën.col"));
+    EXPECT_TRUE(ansi.startsWith("Korvamint Smidrovel \xAE - 2026\r\nZee\xEBn\r\n"));
+    EXPECT_TRUE(ansi.contains("\r\nCaf\xE9\r\nNederland\r\nBelgi\xEB \x92"
+                              "13\r\n"));
+    EXPECT_TRUE(ansi.contains("\r\n\x80 2,50\r\n"));
+    EXPECT_FALSE(ansi.contains("\xC3"));
+
+    // One character outside it (Ł): the whole file is UTF-8, the banner's ® too.
+    add(rec("1920", QString::fromUtf16(u"Łódź")));
+    dialogs->expectInput("Geef een naam", QString::fromUtf16(u"Zeeën"));
+    form->FileOpslaan_Click();
+    const QByteArray utf8 = readFile(QString::fromUtf16(u"Verzameling/Zeeën.col"));
+    EXPECT_TRUE(utf8.startsWith("Korvamint Smidrovel \xC2\xAE - 2026\r\nZee\xC3\xABn\r\n"));
+    EXPECT_TRUE(utf8.contains("\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA\r\n"));
+
+    // Both read back as they were typed.
+    const std::vector<CollectionRecord> before = form->ListView1->records();
+    form->LoadVerzameling(naam);
+    EXPECT_EQ(form->ListView1->records(), before);
+    writeFile(QString::fromUtf16(u"Verzameling/Zeeën.col"), ansi);
+    form->LoadVerzameling(naam);
+    ASSERT_EQ(form->ListView1->count(), 1);
+    EXPECT_EQ(form->ListView1->records()[0], before[0]);
+}

@@ -56,10 +56,11 @@ protected:
         QFile f(path(sub));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Lines of Latin-1 characters as the code page writes them: one byte each.
     static QByteArray crlf(const QStringList& lines) {
         QByteArray out;
         for (const QString& l : lines)
-            out += l.toUtf8() + "\r\n";
+            out += l.toLatin1() + "\r\n";
         return out;
     }
     QStringList column(int field) const {

@@ -153,3 +153,22 @@ TEST_F(EditDataTest, AFailedWriteIsReportedAndTheEditorStays) {
     EXPECT_NE(editor->result(), QDialog::Accepted);
     EXPECT_FALSE(editor->saving());
 }
+
+TEST_F(EditDataTest, AWordListIsWrittenInTheCodePageWhenItFits) {
+    editor->Text1->setText(QString::fromUtf16(u"België €"));
+    editor->AddKnop_Click();
+    editor->OkKnop_Click();
+    EXPECT_EQ(readFile("Data/Categorie.txt"), QByteArray("Belgi\xEB \x80\r\nNederland\r\n"));
+
+    // One character outside the code page: UTF-8, read back the same.
+    EditData again(*main, nullptr);
+    again.Text1->setText(QString::fromUtf16(u"Ελλάδα"));
+    again.AddKnop_Click();
+    again.OkKnop_Click();
+    EXPECT_EQ(readFile("Data/Categorie.txt"),
+              QByteArray("Belgi\xC3\xAB \xE2\x82\xAC\r\nNederland\r\n"
+                         "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1\r\n"));
+    EditData third(*main, nullptr);
+    EXPECT_EQ(third.items(), QStringList({QString::fromUtf16(u"België €"), "Nederland",
+                                          QString::fromUtf16(u"Ελλάδα")}));
+}

@@ -178,12 +178,27 @@ TEST_F(FilesTest, ReadLinesTakesUtf8OrWindows1252) {
     EXPECT_FALSE(readLines(path("Data/missing.txt"), lines));
 }
 
-TEST_F(FilesTest, WriteLinesEndsEachLineWithCrLf) {
-    ASSERT_TRUE(writeLines(path("Data/out.txt"), {"a", QString::fromUtf16(u"é"), "", "z"}));
-    EXPECT_EQ(readAll(path("Data/out.txt")), QByteArray("a\r\n\xC3\xA9\r\n\r\nz\r\n"));
+TEST_F(FilesTest, WriteLinesUsesTheCodePageWhenEveryCharacterFits) {
+    // Every character in Windows-1252: one byte each, every line ended with CR LF.
+    const QStringList ansi{"a", QString::fromUtf16(u"é€“x”"), "", "z"};
+    ASSERT_TRUE(writeLines(path("Data/out.txt"), ansi));
+    EXPECT_EQ(readAll(path("Data/out.txt")), QByteArray("a\r\n\xE9\x80\x93x\x94\r\n\r\nz\r\n"));
     QStringList back;
     ASSERT_TRUE(readLines(path("Data/out.txt"), back));
-    EXPECT_EQ(back, (QStringList{"a", QString::fromUtf16(u"é"), "", "z"}));
+    EXPECT_EQ(back, ansi);
+
+    // One character outside it (and one outside the BMP): the whole file is UTF-8.
+    const QStringList wide{QString::fromUtf16(u"é"), QString::fromUtf16(u"Ł😀")};
+    ASSERT_TRUE(writeLines(path("Data/out.txt"), wide));
+    EXPECT_EQ(readAll(path("Data/out.txt")),
+              QByteArray("\xC3\xA9\r\n\xC5\x81\xF0\x9F\x98\x80\r\n"));
+    ASSERT_TRUE(readLines(path("Data/out.txt"), back));
+    EXPECT_EQ(back, wide);
+
+    // Code-page bytes that would read back as UTF-8 ("Ã©" is C3 A9): UTF-8 as well.
+    ASSERT_TRUE(writeLines(path("Data/out.txt"), {QString::fromUtf16(u"Ã©")}));
+    ASSERT_TRUE(readLines(path("Data/out.txt"), back));
+    EXPECT_EQ(back, QStringList{QString::fromUtf16(u"Ã©")});
 }
 
 TEST_F(FilesTest, ProgramPathFindsTheExistingSpelling) {
