@@ -8,6 +8,35 @@ namespace {
 const QString kSpacer = QStringLiteral("    <td width=\"5\"></td> ");
 } // namespace
 
+QString htmlText(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    // By code point, so that a character outside the BMP is one reference; a lone
+    // surrogate comes out as the replacement character.
+    for (const char32_t c : text.toUcs4()) {
+        switch (c) {
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            if (c < 0x80)
+                out += QChar(char16_t(c));
+            else
+                out += QLatin1String("&#") + QString::number(quint32(c)) + QLatin1Char(';');
+        }
+    }
+    return out;
+}
+
 QString htmlPagePath(const QString& programFolder) {
     return collectionFolder(programFolder) + "/Default.htm";
 }
@@ -62,7 +91,7 @@ QStringList htmlPageLines(const std::vector<CollectionRecord>& records) {
             const QString open = i < 7 ? "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>"
                                        : "    <td bgcolor=\"#EEEEEE\" align=\"right\"><SPAN "
                                          "class=tekst>";
-            out << open + fieldForFile(r[fields[i]]) + "</SPAN></td> ";
+            out << open + htmlText(fieldForFile(r[fields[i]])) + "</SPAN></td> ";
         }
         out << "  </tr>";
     }

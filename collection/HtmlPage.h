@@ -8,8 +8,11 @@
 namespace korv {
 
 QString htmlPagePath(const QString& programFolder);
-// The page's lines without their line ends. Field texts go in as typed, so that a
-// collector may put markup (a link, a line break) in a field.
+// A field's text for the page: the characters that HTML reads as markup, and every
+// character outside ASCII, as references, so that the page is plain ASCII and every
+// browser shows the text as typed whatever character set it assumes.
+QString htmlText(const QString& text);
+// The page's lines without their line ends.
 QStringList htmlPageLines(const std::vector<CollectionRecord>& records);
 
 } // namespace korv

@@ -43,8 +43,9 @@ TEST_F(CollectionTest, ThreeRecordsGiveAPageOfOneHundredAndOneLines) {
     EXPECT_EQ(lines[47], "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>-</SPAN></td> ");
     const int r3 = 40 + 2 * 19;
     EXPECT_EQ(lines[r3], "  <tr>");
-    EXPECT_EQ(lines[r3 + 3], "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>A&B</SPAN></td> ");
-    EXPECT_EQ(lines[r3 + 7], "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst><klein></SPAN></td> ");
+    EXPECT_EQ(lines[r3 + 3], "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>A&amp;B</SPAN></td> ");
+    EXPECT_EQ(lines[r3 + 7],
+              "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>&lt;klein&gt;</SPAN></td> ");
     EXPECT_EQ(lines[r3 + 13],
               "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>Postfris</SPAN></td> ");
     EXPECT_EQ(lines[r3 + 15],
@@ -54,6 +55,29 @@ TEST_F(CollectionTest, ThreeRecordsGiveAPageOfOneHundredAndOneLines) {
     EXPECT_EQ(lines[r3 + 18], "  </tr>");
     EXPECT_EQ(lines.mid(97), QStringList({"</table>", "", "</body>", "</html>"}));
     EXPECT_EQ(shell->opened, QStringList({path("Verzameling/Default.htm")}));
+}
+
+TEST_F(CollectionTest, EveryFieldShowsAsTypedInAnAsciiPage) {
+    open();
+    // Quotes, markup characters, accented letters, the euro sign and a character
+    // outside the Basic Multilingual Plane (U+1F4EE).
+    add({QString::fromUtf16(u"\"19\" & <20>"), "A", QString::fromUtf16(u"België"), "x", "x",
+         QString(QChar(0xD800)) + "y", "x", "x", "x", QString::fromUtf16(u"Très ’goed’"),
+         QString::fromUtf16(u"€ 5"), QString::fromUtf16(u"\U0001F4EE")});
+    form->ToolsConverteren_Click();
+    const QByteArray page = readFile("Verzameling/Default.htm");
+    for (const char c : page)
+        ASSERT_TRUE(static_cast<unsigned char>(c) < 0x80) << "a byte outside ASCII";
+    EXPECT_EQ(page.count("\r\n"), 40 + 19 + 4);
+    const QByteArray cell = "    <td bgcolor=\"#EEEEEE\"><SPAN class=tekst>";
+    const QByteArray right = "    <td bgcolor=\"#EEEEEE\" align=\"right\"><SPAN class=tekst>";
+    const QByteArray end = "</SPAN></td> \r\n";
+    EXPECT_TRUE(page.contains(cell + "&quot;19&quot; &amp; &lt;20&gt;" + end));
+    EXPECT_TRUE(page.contains(cell + "Belgi&#235;" + end));
+    EXPECT_TRUE(page.contains(cell + "&#65533;y" + end)); // a lone surrogate
+    EXPECT_TRUE(page.contains(cell + "Tr&#232;s &#8217;goed&#8217;" + end));
+    EXPECT_TRUE(page.contains(right + "&#8364; 5" + end));
+    EXPECT_TRUE(page.contains(right + "&#128238;" + end));
 }
 
 TEST_F(CollectionTest, AnEmptyListLeavesTheOldPageAndOpensNothing) {
