@@ -36,14 +36,15 @@ void printFont(Printer& p, bool bold, double size, int colour) {
 }
 
 // A price as the program reads it: a decimal comma or point, the leading number.
-float priceValue(const QString& field) {
+double priceValue(const QString& field) {
     QString t = field;
     t.replace(',', '.');
-    return static_cast<float>(Val(t));
+    return Val(t);
 }
 
-// A sum with two decimals and a decimal comma, as prices are typed here.
-QString formatSum(float sum) {
+// A sum with two decimals and a decimal comma, as prices are typed here. The sums are
+// kept in double precision and rounded only here, so that large amounts keep their cents.
+QString formatSum(double sum) {
     return Format(sum, "###0.00").replace('.', ',');
 }
 
@@ -147,7 +148,7 @@ void DatabaseForm::PrintLijstPrijs() {
     printHead(p, "Verzameling : " + Naam);
     PrintLijstPrijsKop(p);
     p.FontBold = false;
-    float catSum = 0, mySum = 0;
+    double catSum = 0, mySum = 0;
     double y = 1380;
     if (ListView1->count() > 0) {
         for (int i = 0; i < ListView1->count(); ++i) {

@@ -133,6 +133,17 @@ TEST_F(PrintTest, PriceListAlignsPricesAndTotalsThem) {
     EXPECT_NEAR(rightEnd(*ownSum, "7,35"), 6300, 0.01);
 }
 
+TEST_F(PrintTest, TotalsKeepEveryCent) {
+    // Summed in single precision these give 1234572,13.
+    add(rec("1900", "A", "x", "c", "4,25", "-"));
+    add(rec("1901", "B", "x", "c", "1234567,89", "-"));
+    add(rec("1902", "C", "x", "c", "0,01", "-"));
+    const auto& page = printed(1)[0];
+    const QString euro = QString::fromUtf8("€ ");
+    EXPECT_TRUE(findText(page, euro + "1234572,15"));
+    EXPECT_TRUE(findText(page, euro + "0,00"));
+}
+
 TEST_F(PrintTest, AnEmptyPriceListHasNoTotals) {
     const auto& doc = printed(1);
     ASSERT_EQ(doc.size(), 1u);
