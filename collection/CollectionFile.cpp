@@ -34,6 +34,15 @@ bool isUsableCollectionName(const QString& naam) {
     return true;
 }
 
+QString trimSpaces(const QString& text) {
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}
+
 QString fieldForFile(const QString& field) {
     static const QRegularExpression breaks("[\\r\\n]+");
     QString f = field;
@@ -43,7 +52,7 @@ QString fieldForFile(const QString& field) {
 QStringList collectionFileLines(const QString& naam, const std::vector<CollectionRecord>& records) {
     QStringList out{kCollectionBanner, fieldForFile(naam), kCollectionSeparator};
     for (const CollectionRecord& r : records) {
-        out << fieldForFile(r[0]).trimmed();
+        out << trimSpaces(fieldForFile(r[0]));
         for (int i = 1; i < kRecordFields; ++i)
             out << fieldForFile(r[i]);
         out << kCollectionSeparator;
@@ -62,7 +71,7 @@ CollectionContents parseCollectionLines(const QStringList& lines) {
         bool blank = true;
         for (int i = 0; i < kRecordFields; ++i) {
             if (at + i < lines.size()) r[i] = lines[at + i];
-            if (!r[i].trimmed().isEmpty()) blank = false;
+            if (!trimSpaces(r[i]).isEmpty()) blank = false;
         }
         if (!blank) c.records.push_back(r);
     }

@@ -30,6 +30,10 @@ QString recordPhotoPath(const QString& programFolder, const QString& naam, const
 // "." or "..", no control characters. An empty name is not checked here.
 bool isUsableCollectionName(const QString& naam);
 
+// The text without its leading and trailing spaces; tabs and other white space are
+// part of the text.
+QString trimSpaces(const QString& text);
+
 // A field as it goes on its line: line breaks would split the record, so each run of
 // them becomes one space.
 QString fieldForFile(const QString& field);

@@ -57,7 +57,7 @@ void DatabaseForm::FileNew_Click() {
         return;
     }
     Naam = answer;
-    if (!Naam.trimmed().isEmpty()) {
+    if (!trimSpaces(Naam).isEmpty()) {
         Label2->setText(collectionLabel());
         Label2->adjustSize();
     }
@@ -100,7 +100,7 @@ void DatabaseForm::OpenKnop_Click() {
 void DatabaseForm::FileOpslaan_Click() {
     if (saving_) return;
     const QString answer = S.services.dialogs->inputBox(kNameQuestion, kNameTitle, Naam);
-    if (answer.trimmed().isEmpty()) {
+    if (trimSpaces(answer).isEmpty()) {
         Naam = answer;
         return;
     }

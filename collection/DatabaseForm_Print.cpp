@@ -179,7 +179,7 @@ void DatabaseForm::PrintLijstPrijs() {
 
 void DatabaseForm::PrintRecord() {
     const int position = ListView1->selectedIndex() + 1;
-    if (position == 0 || Text1->text().trimmed().isEmpty()) {
+    if (position == 0 || trimSpaces(Text1->text()).isEmpty()) {
         S.services.dialogs->msgBox("Item selecteren a.u.b.", Mb::OkOnly | Mb::Critical, "Error");
         return;
     }

@@ -42,23 +42,27 @@ namespace {
 
 // The catalogue number is required; blank free-text fields are stored as "-".
 bool checkAndMark(DatabaseForm& f) {
-    if (f.Text1->text().trimmed().isEmpty()) {
+    if (trimSpaces(f.Text1->text()).isEmpty()) {
         f.S.services.dialogs->msgBox("Catalogus nummer invullen a.u.b.", Mb::OkOnly);
         f.Text1->setFocus();
         return false;
     }
     for (QLineEdit* t : {f.Text2, f.Text3, f.Text4})
-        if (t->text().trimmed().isEmpty()) t->setText("-");
-    if (f.Text5->toPlainText().trimmed().isEmpty()) f.Text5->setPlainText("-");
+        if (trimSpaces(t->text()).isEmpty()) t->setText("-");
+    // The info box's line breaks become spaces when stored, so they count as spaces.
+    if (trimSpaces(fieldForFile(f.Text5->toPlainText())).isEmpty()) f.Text5->setPlainText("-");
     for (QLineEdit* t : {f.Text6, f.Text7})
-        if (t->text().trimmed().isEmpty()) t->setText("-");
+        if (trimSpaces(t->text()).isEmpty()) t->setText("-");
     return true;
 }
 
-// A field holds one line: the info box's line breaks become spaces when stored.
+// A field holds one line: the info box's line breaks become spaces when stored. The
+// year is trimmed now, as the file will store it, so that the record finds its photo
+// under the same folder before and after a save.
 CollectionRecord storable(CollectionRecord r) {
     for (QString& f : r)
         f = fieldForFile(f);
+    r[0] = trimSpaces(r[0]);
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "EditData.h"
 
+#include "CollectionFile.h"
 #include "WordList.h"
 #include "controls/VistaButton.h"
 #include "editor/Algemeen.h"
@@ -126,7 +127,8 @@ void EditData::Combo1_Change() {
         Bestand = wordListPath(M.S.services.programFolder, Combo1->currentText());
         QStringList sorted;
         for (const QString& line : readWordList(Bestand))
-            if (!line.trimmed().isEmpty()) sorted.insert(sortedInsertPosition(sorted, line), line);
+            if (!trimSpaces(line).isEmpty())
+                sorted.insert(sortedInsertPosition(sorted, line), line);
         const QSignalBlocker block(List1);
         List1->addItems(sorted);
         List1->setCurrentRow(-1);

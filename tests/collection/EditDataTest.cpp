@@ -52,6 +52,12 @@ TEST_F(EditDataTest, OpensTheFirstListSortedWithoutBlankLines) {
     EXPECT_EQ(editor->Label2->text(), "4 woorden");
 }
 
+TEST_F(EditDataTest, ALineOfATabIsAnItemALineOfSpacesIsNot) {
+    writeFile("Data/Categorie.txt", "Nederland\r\n\t\r\n  \r\n \t \r\n");
+    EditData e(*main, nullptr);
+    EXPECT_EQ(e.items(), QStringList({"\t", " \t ", "Nederland"}));
+}
+
 TEST_F(EditDataTest, AddAndDeleteKeepTheListSorted) {
     editor->Text1->setText("Belgie");
     editor->AddKnop_Click();

@@ -138,3 +138,30 @@ TEST_F(PhotoTest, DraggingStaysWithinThePhoto) {
     EXPECT_EQ(form->SlidePic->Left(), -1500);
     EXPECT_EQ(state->PanLeft, -1500);
 }
+
+TEST_F(CollectionTest, OnlySpacesAreTrimmedATabIsText) {
+    open();
+    // A tab is a catalogue number, and a subject of a tab is not blank.
+    CollectionRecord r = rec(" \t1913 ", "\t", "\t");
+    r[8] = "\n"; // an info box holding only a line break is blank
+    r[10] = QString(QChar(0xA0));
+    add(r);
+    ASSERT_EQ(form->ListView1->count(), 1);
+    const CollectionRecord stored = form->ListView1->record(0);
+    EXPECT_EQ(stored[0], "\t1913");
+    EXPECT_EQ(stored[1], "\t");
+    EXPECT_EQ(stored[3], "\t");
+    EXPECT_EQ(stored[8], "-");
+    EXPECT_EQ(stored[10], QString(QChar(0xA0)));
+
+    dialogs->expectInput("Geef een naam", "Tabs");
+    form->FileOpslaan_Click();
+    const QStringList lines = QString::fromLatin1(readFile("Verzameling/Tabs.col")).split("\r\n");
+    EXPECT_EQ(lines[3], "\t1913");
+    // A record whose year is only a tab is read back.
+    writeFile("Verzameling/Tabs.col", crlf({"x", "Tabs", QString(28, '-'), "\t", "A", "", "", "",
+                                            "", "", "", "", "", "", "", QString(28, '-')}));
+    form->LoadVerzameling(naam);
+    ASSERT_EQ(form->ListView1->count(), 1);
+    EXPECT_EQ(form->ListView1->record(0)[0], "\t");
+}
