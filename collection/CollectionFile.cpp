@@ -24,7 +24,10 @@ QString collectionPhotoFolder(const QString& programFolder, const QString& naam)
 
 QString recordPhotoPath(const QString& programFolder, const QString& naam, const QString& jaar,
                         const QString& catNr) {
-    return collectionPhotoFolder(programFolder, naam) + '/' + jaar + '/' + catNr + ".jpg";
+    const QString file = catNr + ".jpg";
+    for (const QString& part : {naam, jaar, file})
+        if (!isUsableCollectionName(part)) return QString();
+    return collectionPhotoFolder(programFolder, naam) + '/' + jaar + '/' + file;
 }
 
 bool isUsableCollectionName(const QString& naam) {

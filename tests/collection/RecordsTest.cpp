@@ -165,3 +165,41 @@ TEST_F(CollectionTest, OnlySpacesAreTrimmedATabIsText) {
     ASSERT_EQ(form->ListView1->count(), 1);
     EXPECT_EQ(form->ListView1->record(0)[0], "\t");
 }
+
+TEST_F(PhotoTest, AYearTypedWithSpacesFindsItsPhotoBeforeAndAfterASave) {
+    form->ListView1->clearItems();
+    add(rec(" 1980 ", "NL 5"));
+    click(0);
+    EXPECT_TRUE(form->ShowKnop->Enabled());
+    dialogs->expectInput("Geef een naam", "Foto");
+    form->FileOpslaan_Click();
+    form->LoadVerzameling(naam);
+    click(0);
+    EXPECT_TRUE(form->ShowKnop->Enabled());
+}
+
+TEST_F(PhotoTest, APathPartThatLeadsOutOfThePhotoFolderFindsNothing) {
+    // Pictures outside the collection's photo folder, where such parts would lead.
+    const QImage img = form->Image2;
+    ASSERT_TRUE(img.save(path("Verzameling/geheim.jpg"), "JPEG"));
+    ASSERT_TRUE(img.save(path("geheim.jpg"), "JPEG"));
+    const QImage placeholder = form->Image1->Image().copy();
+    form->ListView1->clearItems();
+    add(rec("..", "geheim"));         // Verzameling/Foto/../geheim.jpg
+    add(rec("1980", "../../geheim")); // Verzameling/Foto/1980/../../geheim.jpg
+    for (int i = 0; i < 2; ++i) {
+        click(0);
+        click(i);
+        EXPECT_FALSE(form->ShowKnop->Enabled()) << i;
+        EXPECT_EQ(form->Image1->Image(), placeholder) << i;
+    }
+    naam = ".."; // a name read from a file's second line: Verzameling/../1980/..
+    ASSERT_TRUE(QDir().mkpath(path("1980")));
+    ASSERT_TRUE(img.save(path("1980/NL 5.jpg"), "JPEG"));
+    add(rec("1980", "NL 5"));
+    click(2);
+    EXPECT_FALSE(form->ShowKnop->Enabled());
+    EXPECT_TRUE(recordPhotoPath(path(""), "..", "1980", "NL 5").isEmpty());
+    EXPECT_EQ(recordPhotoPath(path(""), "Foto", "1980", "NL 5"),
+              path("Verzameling/Foto/1980/NL 5.jpg"));
+}
