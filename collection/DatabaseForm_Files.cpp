@@ -45,8 +45,7 @@ void DatabaseForm::LoadVerzameling(const QString& naam) {
     if (!readLines(path, lines)) return; // a file that cannot be opened reads as empty
     const CollectionContents c = parseCollectionLines(lines);
     if (c.nameRead) Naam = c.naam;
-    for (const CollectionRecord& r : c.records)
-        ListView1->addRecord(r);
+    ListView1->addRecords(c.records);
 }
 
 void DatabaseForm::FileNew_Click() {

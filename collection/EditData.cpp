@@ -1,6 +1,7 @@
 #include "EditData.h"
 
 #include "CollectionFile.h"
+#include "DutchOrder.h"
 #include "WordList.h"
 #include "controls/VistaButton.h"
 #include "editor/Algemeen.h"
@@ -113,7 +114,7 @@ QStringList EditData::items() const {
 }
 
 void EditData::addSorted(const QString& item) {
-    List1->insertItem(int(sortedInsertPosition(items(), item)), item);
+    List1->insertItem(int(dutchInsertPosition(items(), item)), item);
 }
 
 void EditData::Combo1_Change() {
@@ -125,12 +126,12 @@ void EditData::Combo1_Change() {
     Bestand.clear();
     if (Combo1->currentIndex() >= 0) {
         Bestand = wordListPath(M.S.services.programFolder, Combo1->currentText());
-        QStringList sorted;
+        // Read, then sort once: a long list opens at once.
+        QStringList lines;
         for (const QString& line : readWordList(Bestand))
-            if (!trimSpaces(line).isEmpty())
-                sorted.insert(sortedInsertPosition(sorted, line), line);
+            if (!trimSpaces(line).isEmpty()) lines << line;
         const QSignalBlocker block(List1);
-        List1->addItems(sorted);
+        List1->addItems(dutchSorted(lines));
         List1->setCurrentRow(-1);
     }
     showCount(" woorden");

@@ -1,5 +1,7 @@
 #include "ListView.h"
 
+#include "DutchOrder.h"
+
 #include <QHeaderView>
 #include <algorithm>
 
@@ -19,15 +21,9 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(false);
 }
 
-bool ListView::textLess(const QString& a, const QString& b) {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    if (c != 0) return c < 0;
-    return QString::compare(a, b, Qt::CaseSensitive) < 0;
-}
-
 bool ListView::itemLess(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const {
     const QString ta = a->text(sortKey_), tb = b->text(sortKey_);
-    return sortOrder_ == 1 ? textLess(tb, ta) : textLess(ta, tb);
+    return sortOrder_ == 1 ? dutchLess(tb, ta) : dutchLess(ta, tb);
 }
 
 void ListView::resort() {
@@ -35,14 +31,17 @@ void ListView::resort() {
     // Reordering is no new choice of the user's: no selection signals meanwhile.
     const QSignalBlocker block(this);
     QTreeWidgetItem* selected = selectedItem();
-    std::vector<QTreeWidgetItem*> items;
-    while (count() > 0)
-        items.push_back(takeTopLevelItem(0));
+    const QList<QTreeWidgetItem*> items = invisibleRootItem()->takeChildren();
+    QStringList texts;
+    texts.reserve(items.size());
+    for (const QTreeWidgetItem* it : items)
+        texts << it->text(sortKey_);
     // Stable, so that equal texts keep the order they had.
-    std::stable_sort(items.begin(), items.end(),
-                     [this](auto* a, auto* b) { return itemLess(a, b); });
-    for (QTreeWidgetItem* it : items)
-        addTopLevelItem(it);
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(items.size());
+    for (const qsizetype i : dutchOrder(texts, sortOrder_ == 1))
+        sorted << items[i];
+    addTopLevelItems(sorted);
     if (selected) {
         setCurrentItem(selected);
         selected->setSelected(true);
@@ -83,11 +82,27 @@ void ListView::setColumnWidthTwips(int column, int twips) {
     if (column >= 1 && column <= columnCount()) setColumnWidth(column - 1, twips / 15);
 }
 
-QTreeWidgetItem* ListView::addRecord(const CollectionRecord& r) {
+QTreeWidgetItem* ListView::newItem(const CollectionRecord& r) const {
     auto* item = new QTreeWidgetItem;
     for (int c = 0; c < columnCount(); ++c)
         item->setTextAlignment(c, Qt::Alignment(headerItem()->textAlignment(c)));
-    setRecord(item, r);
+    for (int i = 0; i < kRecordFields; ++i)
+        item->setText(i, r[i]);
+    return item;
+}
+
+void ListView::addRecords(const std::vector<CollectionRecord>& records) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(qsizetype(records.size()));
+    for (const CollectionRecord& r : records)
+        items << newItem(r);
+    // Inserting each after its equals gives the order of a stable sort of the whole.
+    addTopLevelItems(items);
+    resort();
+}
+
+QTreeWidgetItem* ListView::addRecord(const CollectionRecord& r) {
+    QTreeWidgetItem* item = newItem(r);
     if (!sorted_) {
         addTopLevelItem(item);
         return item;

@@ -28,8 +28,6 @@ public:
     void setSortOrder(int order);
     bool Sorted() const { return sorted_; }
     void setSorted(bool on);
-    // The order of two texts: without regard to case first, then by case.
-    static bool textLess(const QString& a, const QString& b);
 
     // --- column headers (1-based, as the program numbers them)
     int columnHeaderCount() const { return columnCount(); }
@@ -43,6 +41,8 @@ public:
     int count() const { return topLevelItemCount(); }
     // Adds a record at the end, or at its sorted place while sorted.
     QTreeWidgetItem* addRecord(const CollectionRecord& r);
+    // Adds many records as one by one would, sorting once.
+    void addRecords(const std::vector<CollectionRecord>& records);
     void setRecord(QTreeWidgetItem* item, const CollectionRecord& r);
     static CollectionRecord recordOf(const QTreeWidgetItem* item);
     CollectionRecord record(int index) const { return recordOf(topLevelItem(index)); }
@@ -55,6 +55,7 @@ public:
 
 private:
     bool itemLess(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    QTreeWidgetItem* newItem(const CollectionRecord& r) const;
     void resort();
 
     int sortKey_ = 0;
