@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <memory>
 
 class CollectionTest : public ProgramFolderTest {
@@ -62,6 +63,26 @@ protected:
         for (const QString& l : lines)
             out += l.toLatin1() + "\r\n";
         return out;
+    }
+    // Names in Dutch order, case counting for nothing. By their code points the accented
+    // names and the ligatures (U+0132, U+0152) would come after "Zürich".
+    static QStringList dutchNames() {
+        return {"10",
+                "9",
+                "Amsterdam",
+                "apeldoorn",
+                "ede",
+                QString::fromUtf16(u"Ëlandsgracht"),
+                "Ezinge",
+                QString::fromUtf16(u"\u0132sselmeer"),
+                QString::fromUtf16(u"Italië"),
+                QString::fromUtf16(u"Œuvre"),
+                "Ouddorp",
+                QString::fromUtf16(u"Zürich")};
+    }
+    static QStringList reversed(QStringList l) {
+        std::reverse(l.begin(), l.end());
+        return l;
     }
     QStringList column(int field) const {
         QStringList out;

@@ -3,8 +3,6 @@
 
 #include "collection/modLVSort.h"
 
-#include <algorithm>
-
 using namespace korv;
 
 class SortTest : public CollectionTest {
@@ -55,31 +53,17 @@ TEST_F(SortTest, AnotherColumnTakesTheArrowAndSortsWithoutRegardToCase) {
 
 TEST_F(SortTest, TextSortsInDutchOrder) {
     form->ListView1->clearItems();
-    // In the order of their code points the accented names and the ligatures (U+0132,
-    // U+0152) would come after "Zürich".
-    for (const char16_t* name : {u"Zürich", u"Œuvre", u"Ouddorp", u"Italië", u"\u0132sselmeer",
-                                 u"Ëlandsgracht", u"Utrecht", u"apeldoorn", u"Amsterdam", u"Ede"})
-        add(rec("1990", "1", QString::fromUtf16(name)));
+    QStringList dutch = dutchNames();
+    for (const QString& name : reversed(dutchNames()))
+        if (name != "Ezinge") add(rec("1990", "1", name));
     form->ListView1_ColumnClick(4);
-    const QStringList dutch = {"Amsterdam",
-                               "apeldoorn",
-                               "Ede",
-                               QString::fromUtf16(u"Ëlandsgracht"),
-                               QString::fromUtf16(u"\u0132sselmeer"),
-                               QString::fromUtf16(u"Italië"),
-                               QString::fromUtf16(u"Œuvre"),
-                               "Ouddorp",
-                               "Utrecht",
-                               QString::fromUtf16(u"Zürich")};
+    dutch.removeOne("Ezinge");
     EXPECT_EQ(column(3), dutch);
     // A record added later takes its place in that order.
-    add(rec("1990", "1", QString::fromUtf16(u"Ĳmuiden")));
-    EXPECT_EQ(column(3).indexOf(QString::fromUtf16(u"Ĳmuiden")), 4);
+    add(rec("1990", "1", "Ezinge"));
+    EXPECT_EQ(column(3), dutchNames());
     form->ListView1_ColumnClick(4);
-    QStringList down = dutch;
-    down.insert(4, QString::fromUtf16(u"Ĳmuiden"));
-    std::reverse(down.begin(), down.end());
-    EXPECT_EQ(column(3), down);
+    EXPECT_EQ(column(3), reversed(dutchNames()));
 }
 
 TEST_F(SortTest, InfoClickOnlyRemovesTheArrows) {
