@@ -26,15 +26,8 @@ QString recordPhotoPath(const QString& programFolder, const QString& naam, const
                         const QString& catNr) {
     const QString file = catNr + ".jpg";
     for (const QString& part : {naam, jaar, file})
-        if (!isUsableCollectionName(part)) return QString();
+        if (!isUsableFileName(part)) return QString();
     return collectionPhotoFolder(programFolder, naam) + '/' + jaar + '/' + file;
-}
-
-bool isUsableCollectionName(const QString& naam) {
-    if (naam == "." || naam == "..") return false;
-    for (const QChar c : naam)
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) return false;
-    return true;
 }
 
 QString trimSpaces(const QString& text) {

@@ -28,10 +28,6 @@ QString collectionPhotoFolder(const QString& programFolder, const QString& naam)
 QString recordPhotoPath(const QString& programFolder, const QString& naam, const QString& jaar,
                         const QString& catNr);
 
-// True when a typed name can become a file and folder name: no path separator, not
-// "." or "..", no control characters. An empty name is not checked here.
-bool isUsableCollectionName(const QString& naam);
-
 // The text without its leading and trailing spaces; tabs and other white space are
 // part of the text.
 QString trimSpaces(const QString& text);

@@ -51,7 +51,7 @@ void DatabaseForm::LoadVerzameling(const QString& naam) {
 void DatabaseForm::FileNew_Click() {
     if (saving_) return;
     const QString answer = S.services.dialogs->inputBox(kNameQuestion, kNameTitle, Naam);
-    if (!isUsableCollectionName(answer)) {
+    if (!isUsableFileName(answer)) {
         refuseName(S);
         return;
     }
@@ -103,7 +103,7 @@ void DatabaseForm::FileOpslaan_Click() {
         Naam = answer;
         return;
     }
-    if (!isUsableCollectionName(answer)) {
+    if (!isUsableFileName(answer)) {
         refuseName(S);
         return;
     }

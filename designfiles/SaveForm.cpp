@@ -72,20 +72,13 @@ void SaveForm::Text1_Click() {
     Text1->clear();
 }
 
-bool SaveForm::isUsableName(const QString& name) {
-    if (name == "." || name == "..") return false;
-    for (const QChar c : name)
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) return false;
-    return true;
-}
-
 void SaveForm::SaveKnop_Click() {
     if (animating_) return;
     AppState& S = M.S;
     DialogService& dialogs = *S.services.dialogs;
     const QString name = Text1->text(); // kept as typed, blanks included
     if (name.trimmed().isEmpty()) return;
-    if (!isUsableName(name)) {
+    if (!isUsableFileName(name)) {
         dialogs.msgBox("Deze naam kan geen bestandsnaam zijn.\r\n"
                        "Gebruik geen / of \\ en geen stuurtekens, en niet alleen . of ..",
                        Mb::OkOnly | Mb::Critical, "Error");

@@ -34,7 +34,6 @@ public:
     // True while the progress animation runs; the window then refuses to close.
     bool animating() const { return animating_; }
     // A name that can become a file name in the designs folder.
-    static bool isUsableName(const QString& name);
 
     void reject() override;
 

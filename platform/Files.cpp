@@ -217,6 +217,13 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     return writeFileAtomic(path, encodeText(text), error);
 }
 
+bool isUsableFileName(const QString& name) {
+    if (name == "." || name == "..") return false;
+    for (const QChar c : name)
+        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) return false;
+    return true;
+}
+
 QString programPath(const QString& programFolder, const QString& subPath) {
     QString sub = subPath;
     sub.replace('\\', '/');

@@ -47,6 +47,10 @@ bool readLines(const QString& path, QStringList& out);
 // Lines encoded as encodeText does, each ended with CR LF, written atomically.
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
+// A name typed by the user that may become a file or folder name: no path separator,
+// not "." or "..", no control characters.
+bool isUsableFileName(const QString& name);
+
 // Joins the program folder and a sub-path written with either kind of separator.
 QString programPath(const QString& programFolder, const QString& subPath);
 

@@ -160,7 +160,6 @@ public:
     void FilePrint_Click();
     void PrintSupplement();
     // A name that can become a file name in the own pages folder.
-    static bool isUsableName(const QString& name);
 
     // True while the page slides; the window then refuses to close.
     bool sliding() const { return sliding_; }

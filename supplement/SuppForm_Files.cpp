@@ -64,19 +64,12 @@ void SuppForm::List1_Click() {
     Pic->Refresh();
 }
 
-bool SuppForm::isUsableName(const QString& name) {
-    if (name == "." || name == "..") return false;
-    for (const QChar c : name)
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) return false;
-    return true;
-}
-
 void SuppForm::FileSave_Click() {
     AppState& S = M.S;
     DialogService& dialogs = *S.services.dialogs;
     const QString name = dialogs.inputBox("Geef de naam voor dit Supplement...", "Naam", "");
     if (name.trimmed().isEmpty()) return;
-    if (!isUsableName(name)) {
+    if (!isUsableFileName(name)) {
         showError(S, "Deze naam kan geen bestandsnaam zijn.\r\n"
                      "Gebruik geen / of \\ en geen stuurtekens, en niet alleen . of ..");
         return;
