@@ -66,10 +66,17 @@ class Random {
 public:
     Random() : gen_(5489u) {}
     void seed(unsigned s) { gen_.seed(s); }
-    double next() { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
+    double next() {
+        if (fed_) return fed_();
+        return std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+    }
+    // Tests that need exact numbers feed their own sequence in place of the generator;
+    // an empty function gives the generator back.
+    void feed(std::function<double()> source) { fed_ = std::move(source); }
 
 private:
     std::mt19937 gen_;
+    std::function<double()> fed_;
 };
 
 // The screen's busy pointer as an on/off flag.
