@@ -3,8 +3,6 @@
 
 #include "platform/Services.h"
 
-#include <cstring>
-
 namespace korv {
 
 namespace {
@@ -20,9 +18,7 @@ struct FlagGuard {
 
 } // namespace
 
-Filters::Filters(ImagingState& s) : state(s) {
-    resetArrays(2, 2);
-}
+Filters::Filters(ImagingState& s) : state(s) {}
 
 void Filters::SplitRGB(int Color, int& R, int& G, int& B) {
     const auto u = static_cast<std::uint32_t>(Color);
@@ -31,55 +27,35 @@ void Filters::SplitRGB(int Color, int& R, int& G, int& B) {
     B = static_cast<int>((u >> 16) & 0xFFu);
 }
 
-void Filters::resetArrays(int w, int h) {
-    W = w;
-    H = h;
-    const std::size_t n = 4 * static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-    // Reallocation discards the contents (and gives the memory back when shrinking).
-    std::vector<std::uint8_t>(n).swap(Pixels);
-    std::vector<std::uint8_t>(n).swap(PixelsOrg);
-}
-
 void Filters::ApplyFilter(int FilterNo, QImage& bitmap, int Param, int& Progress) {
-    // 1. A call while busy is ignored without any report.
+    // A call while busy is ignored without any report.
     if (state.busy()) return;
-    // Left to the implementer: a picture without pixels is left alone.
+    // A picture without pixels is left alone.
     if (bitmap.isNull() || bitmap.width() <= 0 || bitmap.height() <= 0) return;
 
-    // 2. Busy from here to the end, also if something below throws.
+    // Busy from here to the end, also if something below throws.
     FlagGuard busy(state.FilterBezig);
 
-    // The buffer is the picture's own Format_RGB32 bytes (ARGB32 has the same layout).
+    // The filters work on the picture's own Format_RGB32 bytes (ARGB32 has the same
+    // layout), whose rows follow each other without gaps.
     if (bitmap.format() != QImage::Format_RGB32 && bitmap.format() != QImage::Format_ARGB32)
         bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
-    const QImage::Format format = bitmap.format();
+    // bits() first gives the picture pixels of its own when it shares them (with the
+    // undo copy, say), so that no other picture sees the filter at work. `work` then
+    // keeps those pixels alive should a handler that runs while the filter yields
+    // replace the picture; the result goes back into it all the same.
+    Pixels = bitmap.bits();
+    const QImage work = bitmap;
+    W = work.width();
+    H = work.height();
 
-    // 3 to 7. Read the rows, top row first, into both arrays.
-    const int w = bitmap.width();
-    const int h = bitmap.height();
-    resetArrays(w, h);
-    const std::size_t rowBytes = 4 * static_cast<std::size_t>(w);
-    {
-        const QImage& src = bitmap; // constScanLine: no detach for reading
-        for (int y = 0; y < h; ++y)
-            std::memcpy(Pixels.data() + rowBytes * static_cast<std::size_t>(y),
-                        src.constScanLine(y), rowBytes);
-    }
-    PixelsOrg = Pixels;
-
-    // 8. Run the filter; other numbers run nothing.
+    // Other numbers run nothing.
     runFilter(FilterNo, Param, Progress);
 
-    // 9. Write the working array back in one transfer. A handler that ran while the
-    // filter yielded may have replaced the picture; the write-back overwrites it.
-    if (bitmap.width() != w || bitmap.height() != h || bitmap.format() != format)
-        bitmap = QImage(w, h, format);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(bitmap.scanLine(y), Pixels.data() + rowBytes * static_cast<std::size_t>(y),
-                    rowBytes);
-
-    // 11. Back to the minimal shape; 12. FilterBezig False (the guard).
-    resetArrays(2, 2);
+    bitmap = work;
+    Pixels = nullptr;
+    W = H = 0;
+    std::vector<std::uint8_t>().swap(PixelsOrg); // no memory held between calls
 }
 
 void Filters::runFilter(int FilterNo, int Param, int& Progress) {
@@ -207,12 +183,13 @@ void Filters::fillThirds() {
 }
 
 std::int64_t Filters::meanGrey() const {
-    // 64-bit: the sum of a picture of more than 8,421,504 pixels passes 2^31.
+    // 64-bit: the sum of a picture of more than 8,421,504 pixels passes 2^31. Tabel(i)
+    // is i \ 3, worked out here as a division by a constant, which vectorises.
     std::int64_t sum = 0;
-    const std::uint8_t* p = PixelsOrg.data();
+    const std::uint8_t* p = Pixels;
     const std::size_t n = static_cast<std::size_t>(W) * static_cast<std::size_t>(H);
     for (std::size_t i = 0; i < n; ++i, p += 4)
-        sum += Tabel[static_cast<std::size_t>(p[0] + p[1] + p[2])];
+        sum += static_cast<unsigned>(p[0] + p[1] + p[2]) / 3u;
     return sum / static_cast<std::int64_t>(n);
 }
 

@@ -8,7 +8,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace korv {
@@ -28,17 +30,16 @@ public:
     // of Color (the remainder of Color / 256), G and B are bytes 2 and 3.
     static void SplitRGB(int Color, int& R, int& G, int& B);
 
-    // The filter context. Pixels and PixelsOrg hold channel (1 blue, 2 green, 3 red,
-    // 4 reserved), then x 1..W, then y 1..H, top row first: the rows of a Format_RGB32
-    // picture without gaps. Between calls they have the minimal shape 4 x 2 x 2.
-    std::vector<std::uint8_t> Pixels;
+    // The filter context. While a filter runs, Pixels points at the picture's own pixels:
+    // channel (1 blue, 2 green, 3 red, 4 reserved), then x 1..W, then y 1..H, top row
+    // first, the rows of a Format_RGB32 picture without gaps. Filters work on them in
+    // place. A filter that reads the picture as it was around a row it overwrites keeps
+    // the two source rows it still needs in PixelsOrg, never a copy of the whole picture.
+    // Between calls Pixels is null and PixelsOrg empty.
+    std::uint8_t* Pixels = nullptr;
     std::vector<std::uint8_t> PixelsOrg;
     std::array<int, 766> Tabel{};
     int Voortgang = 0;
-
-    // Shape of the arrays (columns and rows); 2 x 2 between calls.
-    int width() const { return W; }
-    int height() const { return H; }
 
     // Runs after every yield of a filter, right after the event loop ran (before the
     // progress bar is painted). Empty by default; tests record progress with it.
@@ -46,20 +47,18 @@ public:
 
 private:
     ImagingState& state;
-    int W = 2;
-    int H = 2;
+    int W = 0;
+    int H = 0;
 
-    // Offset of channel c (1..4) of pixel (x, y) (1-based) in Pixels and PixelsOrg.
+    // Offset of channel c (1..4) of pixel (x, y) (1-based) in Pixels.
     std::size_t at(int c, int x, int y) const {
         return static_cast<std::size_t>(c - 1) +
                4 * (static_cast<std::size_t>(x - 1) +
                     static_cast<std::size_t>(W) * static_cast<std::size_t>(y - 1));
     }
     // First byte of row y (1-based).
-    std::uint8_t* row(int y) { return Pixels.data() + at(1, 1, y); }
-    const std::uint8_t* rowOrg(int y) const { return PixelsOrg.data() + at(1, 1, y); }
-
-    void resetArrays(int w, int h);
+    std::uint8_t* row(int y) { return Pixels + at(1, 1, y); }
+    std::size_t rowBytes() const { return 4 * static_cast<std::size_t>(W); }
     void runFilter(int FilterNo, int Param, int& Progress);
 
     // Progress and table conventions shared by every filter.
@@ -67,7 +66,7 @@ private:
     void reportRow(int y, int p, int& Progress); // Voortgang, Progress, yield, bar
     void finish(int& Progress);                  // Progress 100, yield
     void fillThirds();                           // Tabel(i) = i \ 3, i = 0..765
-    std::int64_t meanGrey() const;               // mean of Tabel(B+G+R) over PixelsOrg
+    std::int64_t meanGrey() const;               // mean of Tabel(B+G+R) before any write
 
     // Neighbourhood filters
     void FilterSharpen(int& Progress, int Param);
@@ -147,16 +146,24 @@ template <class Value> void Filters::walkInPlace3x3(int& Progress, Value value) 
 
 template <class Value> void Filters::walkFromSource3x3(int& Progress, Value value) {
     Voortgang = 0;
+    // Row y - 1 is already written when row y is, and row y is written as it is read:
+    // both are read from copies taken before they were written. Row y + 1 is still the
+    // picture's own.
+    const std::size_t n = rowBytes();
+    PixelsOrg.assign(2 * n, 0);
+    std::uint8_t* up = PixelsOrg.data();
+    std::uint8_t* cur = up + n;
+    if (H >= 3) std::memcpy(up, row(1), n);
     for (int y = 2; y <= H - 1; ++y) {
-        const std::uint8_t* up = rowOrg(y - 1);
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* dn = rowOrg(y + 1);
+        std::memcpy(cur, row(y), n);
+        const std::uint8_t* dn = row(y + 1);
         std::uint8_t* out = row(y);
-        for (int x = 2; x <= W - 1; ++x) {
-            const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
-            for (int c = 0; c < 3; ++c)
-                out[o + c] = value(up, cur, dn, o + c);
-        }
+        // Every byte from the second pixel to the one before the last, the reserved one
+        // taken back from the copy: a loop without a gap the compiler can vectorise.
+        for (std::size_t k = 4; k + 4 < n; ++k)
+            out[k] =
+                (k & 3) == 3 ? cur[k] : value(up, static_cast<const std::uint8_t*>(cur), dn, k);
+        std::swap(up, cur);
         reportRow(y, filterhelpers::share(y, 100, H), Progress);
     }
     finish(Progress);

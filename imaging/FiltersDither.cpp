@@ -4,6 +4,8 @@
 #include "imaging/Filters.h"
 
 #include <array>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace korv {
@@ -29,11 +31,18 @@ void Filters::FilterSharpenDither(int& Progress) {
     Progress = 5;
     yieldOnce();
     std::int64_t carry = 0;
+    // Every row is written: rows y - 1 and y are read from copies taken before they were,
+    // row y + 1 is still the picture's own.
+    const std::size_t n = rowBytes();
+    PixelsOrg.assign(2 * n, 0);
+    std::uint8_t* above = PixelsOrg.data();
+    std::uint8_t* here = above + n;
     for (int y = 1; y <= H; ++y) {
         const bool innerRow = y > 1 && y < H;
-        const std::uint8_t* cur = rowOrg(y);
-        const std::uint8_t* up = innerRow ? rowOrg(y - 1) : nullptr;
-        const std::uint8_t* dn = innerRow ? rowOrg(y + 1) : nullptr;
+        std::memcpy(here, row(y), n);
+        const std::uint8_t* cur = here;
+        const std::uint8_t* up = innerRow ? above : nullptr;
+        const std::uint8_t* dn = innerRow ? row(y + 1) : nullptr;
         std::uint8_t* out = row(y);
         for (int x = 1; x <= W; ++x) {
             const std::size_t o = 4 * static_cast<std::size_t>(x - 1);
@@ -53,6 +62,7 @@ void Filters::FilterSharpenDither(int& Progress) {
             setBW(out + o, outV == 255);
             carry = (v - outV) / 4;
         }
+        std::swap(above, here);
         reportRow(y, 5 + share(y, 95, H), Progress);
     }
     finish(Progress);
@@ -71,7 +81,7 @@ void Filters::FilterOrderedDither(int& Progress) {
     for (int i = 0; i <= 765; ++i)
         Tabel[static_cast<std::size_t>(i)] = (i / 3) / 16 + 1;
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         const int* mRow = M[(y - 1) % 4];
         for (int x = 1; x <= W; ++x, s += 4, p += 4) {
@@ -113,7 +123,7 @@ void Filters::errorDiffusion(int& Progress, int Param, const DiffusionSlot* kern
     yieldOnce();
 
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 1; x <= W; ++x, s += 4, p += 4) {
             const int g = Tabel[static_cast<std::size_t>(s[0] + s[1] + s[2])];

@@ -17,7 +17,7 @@ void Filters::FilterStretchLevels(int& Progress) {
     int smallest[3] = {255, 255, 255};
     int largest[3] = {0, 0, 0};
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         for (int x = 0; x < W; ++x, s += 4)
             for (int c = 0; c < 3; ++c) {
                 if (s[c] < smallest[c]) smallest[c] = s[c];
@@ -44,7 +44,7 @@ void Filters::FilterStretchLevels(int& Progress) {
         }
     }
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, s += 4, p += 4)
             for (int c = 0; c < 3; ++c)
@@ -61,7 +61,7 @@ void Filters::FilterAddNoise(int& Progress, int Param) {
     const double span = 2.0 * Param + 1.0;
     const double P = Param;
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, s += 4, p += 4) {
             std::uint8_t v[3];
@@ -85,7 +85,7 @@ void Filters::FilterSaturation(int& Progress, int Param) {
     fillThirds();
     const double k = static_cast<double>(static_cast<float>(Param / 100.0));
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, s += 4, p += 4) {
             const int g = Tabel[static_cast<std::size_t>(s[0] + s[1] + s[2])];
@@ -111,7 +111,7 @@ void Filters::FilterGamma(int& Progress, int Param) {
     for (int v = 0; v <= 255; ++v)
         curve[v] = clampByte(vbCInt(255.0 * std::pow(v / 255.0, exponent)));
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, s += 4, p += 4)
             for (int c = 0; c < 3; ++c)

@@ -16,7 +16,7 @@ using filterhelpers::share;
 // (x + 1, y - 1), (x - 1, y + 1) and (x + 1, y + 1), and a block's mean and deviation
 // depend on the block alone. They are worked out once per block centre and channel for
 // the block rows in use (a ring of three centre rows), instead of four times per pixel;
-// the results are the same.
+// the results are the same. Every block's rows are read before any of them is written.
 void Filters::FilterAquarel(int& Progress) {
     Voortgang = 0;
     const int lastY = H - 2, lastX = W - 2;
@@ -32,9 +32,9 @@ void Filters::FilterAquarel(int& Progress) {
             const int s = cy % 3;
             if (ringRow[s] != cy) {
                 ringRow[s] = cy;
-                const std::uint8_t* up = rowOrg(cy - 1);
-                const std::uint8_t* cur = rowOrg(cy);
-                const std::uint8_t* dn = rowOrg(cy + 1);
+                const std::uint8_t* up = row(cy - 1);
+                const std::uint8_t* cur = row(cy);
+                const std::uint8_t* dn = row(cy + 1);
                 // Centres x 2 to W - 1 (all that a pixel of the range uses).
                 for (int cx = 2; cx <= W - 1; ++cx) {
                     const std::size_t o = 4 * static_cast<std::size_t>(cx - 1);
@@ -61,6 +61,9 @@ void Filters::FilterAquarel(int& Progress) {
         for (int y = 3; y <= lastY; ++y) {
             const std::size_t above = slotOf(y - 1);
             const std::size_t below = slotOf(y + 1);
+            // The picture is worked on in place: the statistics of centre row y, which
+            // the next row needs, are taken now, before row y is written.
+            if (y < lastY) slotOf(y);
             std::uint8_t* out = row(y);
             for (int x = 3; x <= lastX; ++x) {
                 const std::size_t left = 3 * static_cast<std::size_t>(x - 2);

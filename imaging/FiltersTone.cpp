@@ -117,7 +117,7 @@ void Filters::FilterBrightness(int& Progress, int Param) {
         Tabel[static_cast<std::size_t>(i)] = v;
     }
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, p += 4, s += 4)
             for (int c = 0; c < 3; ++c)
@@ -137,7 +137,8 @@ void Filters::FilterPixelize(int& Progress, int Param) {
     const std::int64_t P = Param;
     // The means of a square are the same for every row that crosses it, so they are
     // worked out once per band of Param rows; the results are those of summing the
-    // square anew in every row. Sums are 64-bit for very large squares.
+    // square anew in every row. They are worked out at the band's first row, before any
+    // of its rows is written. Sums are 64-bit for very large squares.
     const int squares = static_cast<int>((W - 1) / P + 1);
     std::vector<std::uint8_t> means(3 * static_cast<std::size_t>(squares));
     std::int64_t band = -1;
@@ -153,7 +154,7 @@ void Filters::FilterPixelize(int& Progress, int Param) {
                 std::int64_t sum[3] = {0, 0, 0};
                 std::int64_t count = 0;
                 for (int yy = static_cast<int>(by); yy <= lastRow; ++yy) {
-                    const std::uint8_t* q = PixelsOrg.data() + at(1, static_cast<int>(bx), yy);
+                    const std::uint8_t* q = Pixels + at(1, static_cast<int>(bx), yy);
                     for (int xx = static_cast<int>(bx); xx <= lastCol; ++xx, q += 4) {
                         sum[0] += q[0];
                         sum[1] += q[1];
@@ -195,12 +196,14 @@ void Filters::FilterSwapColors(int& Progress, int Param) {
     for (int y = 1; y <= H; ++y) {
         if (writes) {
             const int* m = map[Param];
-            const std::uint8_t* s = rowOrg(y);
+            const std::uint8_t* s = row(y); // read before it is written
             std::uint8_t* p = row(y);
             for (int x = 0; x < W; ++x, p += 4, s += 4) {
-                p[0] = s[m[0]];
-                p[1] = s[m[1]];
-                p[2] = s[m[2]];
+                // All three read before any is written: the pixel is its own source.
+                const std::uint8_t b = s[m[0]], g = s[m[1]], r = s[m[2]];
+                p[0] = b;
+                p[1] = g;
+                p[2] = r;
             }
         }
         reportRow(y, share(y, 100, H), Progress);
@@ -220,7 +223,7 @@ void Filters::FilterContrast(int& Progress, int Param) {
     Progress = 5;
     yieldOnce();
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, p += 4, s += 4) {
             std::int64_t b = Tabel[s[0]], g = Tabel[s[1]], r = Tabel[s[2]];
@@ -240,7 +243,7 @@ void Filters::FilterColorThreshold(int& Progress, int Param) {
     int R, G, B;
     SplitRGB(Param, R, G, B);
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = rowOrg(y);
+        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, p += 4, s += 4) {
             const std::uint8_t v = (s[2] < R && s[1] < G && s[0] < B) ? 0 : 255;

@@ -93,8 +93,8 @@ TEST_F(FiltersDispatcher, UnknownNumbersAndNullPicturesChangeNothing) {
         EXPECT_EQ(Progress, -7) << no;
         EXPECT_EQ(filters.Voortgang, 33) << no;
         EXPECT_FALSE(state.FilterBezig);
-        EXPECT_EQ(filters.Pixels.size(), 16u);
-        EXPECT_EQ(filters.PixelsOrg.size(), 16u);
+        EXPECT_EQ(filters.Pixels, nullptr);
+        EXPECT_TRUE(filters.PixelsOrg.empty());
     }
     QImage null;
     filters.ApplyFilter(2, null, 0, Progress);
@@ -159,9 +159,9 @@ TEST_F(FiltersDispatcher, EveryFilterKeepsTheFourthByteAndEndsIdleAt100) {
         filters.ApplyFilter(no, img, paramFor(no), Progress);
         EXPECT_EQ(Progress, 100) << no;
         EXPECT_FALSE(state.FilterBezig) << no;
-        EXPECT_EQ(filters.width(), 2);
-        EXPECT_EQ(filters.height(), 2);
-        EXPECT_EQ(filters.Pixels.size(), 16u);
+        // Nothing of the picture is held between calls.
+        EXPECT_EQ(filters.Pixels, nullptr);
+        EXPECT_EQ(filters.PixelsOrg.capacity(), 0u);
         EXPECT_EQ(img.format(), QImage::Format_RGB32);
         ASSERT_EQ(img.size(), before.size());
         for (int y = 1; y <= 5; ++y)
@@ -285,4 +285,34 @@ TEST_F(FiltersDispatcher, ExtremeParametersFinishWithoutOverflow) {
     // A square as large as any picture: the mean of the whole picture (2 x 1: (0 + 255) \ 2).
     const QImage big = run(15, greyPicture({{0, 255}}), INT_MAX);
     EXPECT_EQ(blueRows(big), (std::vector<std::vector<int>>{{127, 127}}));
+}
+
+TEST_F(FiltersDispatcher, WorksOnPixelsOfItsOwnAndSurvivesAReplacedPicture) {
+    // A copy sharing the pixels (as the undo copy does) keeps the picture as it was.
+    QImage img = busyPicture(5, 4);
+    const QImage before = img.copy();
+    const QImage undo = img;
+    filters.ApplyFilter(2, img, 0, Progress);
+    EXPECT_TRUE(sameBytes(undo, before));
+    EXPECT_EQ(px(img, 2, 3)[0], 255 - px(before, 2, 3)[0]);
+
+    // A handler that replaces the picture, or paints into it, while the filter yields:
+    // the filter ends on the pixels it started with and its result goes back.
+    for (bool replace : {true, false}) {
+        QImage canvas = before.copy();
+        int yields = 0;
+        filters.onYield = [&] {
+            if (yields++ != 1) return;
+            if (replace)
+                canvas = uniformPicture(7, 7, {1, 2, 3});
+            else
+                setPx(canvas, 1, 4, {9, 9, 9});
+        };
+        filters.ApplyFilter(2, canvas, 0, Progress);
+        filters.onYield = nullptr;
+        ASSERT_EQ(canvas.size(), before.size()) << replace;
+        for (int y = 1; y <= 4; ++y)
+            for (int x = 1; x <= 5; ++x)
+                ASSERT_EQ(px(canvas, x, y)[1], 255 - px(before, x, y)[1]) << replace;
+    }
 }
