@@ -12,20 +12,33 @@ void ProgressDisplay::ShowProgress(int value, int max) {
     // last percentage rather than divide by it.
     if (max != 0) ProgressPercent = static_cast<int>(static_cast<std::int64_t>(value) * 100 / max);
 
+    // Filters call this after every row, while the percentage changes only a hundred
+    // times: the bar and the label are only painted again when they would change.
     const double length = ProgressPercent * 1.9;
     if (bar) {
         Surface& s = bar->surface();
-        // Two overlapping bands of two-pixel boxes: a brightening upper band and a
-        // darker one fading towards the bottom, the later boxes painting over.
-        for (int i = 0; i <= 9; ++i) {
-            s.filledBox(0, i, length, i + 1, RGB(0, 130 + 10 * i, 0));
-            s.filledBox(0, i + 7, length, i + 8, RGB(0, 200 - 10 * i, 0));
+        if (bar != paintedBar_ || ProgressPercent != paintedPercent_ ||
+            s.image().cacheKey() != paintedKey_) {
+            // Two overlapping bands of two-pixel boxes: a brightening upper band and a
+            // darker one fading towards the bottom, the later boxes painting over.
+            for (int i = 0; i <= 9; ++i) {
+                s.filledBox(0, i, length, i + 1, RGB(0, 130 + 10 * i, 0));
+                s.filledBox(0, i + 7, length, i + 8, RGB(0, 200 - 10 * i, 0));
+            }
+            bar->Refresh();
+            paintedBar_ = bar;
+            paintedPercent_ = ProgressPercent;
+            paintedKey_ = s.image().cacheKey();
         }
-        bar->Refresh();
     }
     if (label) {
-        label->setText(QString::number(ProgressPercent) + QStringLiteral("%"));
-        label->adjustSize();
+        const QString text = QString::number(ProgressPercent) + QStringLiteral("%");
+        if (label != shownLabel_ || label->text() != text || label->size() != shownSize_) {
+            label->setText(text);
+            label->adjustSize();
+            shownLabel_ = label;
+            shownSize_ = label->size();
+        }
     }
 }
 

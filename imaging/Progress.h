@@ -17,6 +17,14 @@ public:
     void ShowProgress(int value, int max);
     // Empties the bar's picture, as the main window does before each operation.
     void clearBar();
+
+private:
+    // What the last painting left, so that a call showing the same again can skip it.
+    const PictureBox* paintedBar_ = nullptr;
+    int paintedPercent_ = -1;
+    qint64 paintedKey_ = 0; // the bar picture's cacheKey(), which any change to it moves
+    const QLabel* shownLabel_ = nullptr;
+    QSize shownSize_;
 };
 
 } // namespace korv

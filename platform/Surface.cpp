@@ -343,10 +343,17 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, int color) {
     currentX = x2;
     currentY = y2;
     if (l > r || t > b) return;
-    Mask m;
-    m.init(l, t, r - l + 1, b - t + 1);
-    std::fill(m.bits.begin(), m.bits.end(), 1);
-    applyPen(m, color);
+    // Every pixel of a box is painted: no mask is needed, and with the copy pen (the
+    // usual case, progress bars included) each row is one run of the same pixel.
+    const std::uint32_t p = rgbFromColor(color);
+    for (int y = t; y <= b; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
+        if (drawMode == DrawCopyPen)
+            std::fill(row + l, row + r + 1, pixOf(p));
+        else
+            for (int x = l; x <= r; ++x)
+                row[x] = pixOf(rop2(drawMode, rgbOf(row[x]), p));
+    }
 }
 
 // ---------------------------------------------------------------- circles

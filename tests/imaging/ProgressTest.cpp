@@ -79,3 +79,25 @@ TEST_F(ProgressTest, MaximumZeroRepaintsTheLastPercentage) {
     EXPECT_EQ(progress.ProgressPercent, 40);
     EXPECT_EQ(paintedRightEdge(), 76);
 }
+
+TEST_F(ProgressTest, AnUnchangedPercentageStillRepairsWhatWasDrawnOverTheBar) {
+    progress.ShowProgress(40, 100);
+    const QImage painted = bar.Image().copy();
+    progress.ShowProgress(41, 102); // 40% again: nothing to paint
+    EXPECT_EQ(bar.Image(), painted);
+
+    // Something else draws on the bar or changes the label between two calls.
+    bar.surface().setPixel(3, 3, kBlank);
+    bar.surface().filledBox(70, 12, 75, 14, RGB(255, 0, 0));
+    label.setText(QStringLiteral("x"));
+    label.resize(5, 5);
+    progress.ShowProgress(40, 100);
+    EXPECT_EQ(bar.Image(), painted);
+    EXPECT_EQ(label.text(), "40%");
+    EXPECT_EQ(label.size(), label.sizeHint());
+
+    // A bar of another size is painted afresh.
+    bar.Move(0, 0, 100 * 15, 22 * 15);
+    progress.ShowProgress(40, 100);
+    EXPECT_EQ(bar.surface().pixel(75, 0), RGB(0, 130, 0));
+}

@@ -197,6 +197,11 @@ TEST(Surface, EachDrawModeOnAKnownPenAndDestination) {
         s.line(0, 0, 0, 0, pen);
         EXPECT_EQ(s.pixel(0, 0), RGB(byte, byte, byte)) << "draw mode " << mode;
         EXPECT_EQ(s.pixel(1, 0), dest) << "draw mode " << mode;
+        Surface box(3, 2, dest); // a box takes the same modes
+        box.drawMode = mode;
+        box.filledBox(0, 0, 1, 1, pen);
+        EXPECT_EQ(box.pixel(1, 1), RGB(byte, byte, byte)) << "draw mode " << mode;
+        EXPECT_EQ(box.pixel(2, 1), dest) << "draw mode " << mode;
     }
     // Channels stay apart: pen AND NOT destination per channel.
     Surface s(1, 1, RGB(0x0F, 0xF0, 0x00));
