@@ -5,9 +5,9 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
-#include <random>
 
 namespace korv {
 
@@ -61,21 +61,41 @@ private:
     QDateTime fixed_;
 };
 
-// One generator for the whole program: 0 <= next() < 1.
+// One generator for the whole program: 0 <= next() < 1. xoshiro256+, whose upper 53
+// bits make one double: a few instructions a number, where the noise filters draw one
+// number for every channel of every pixel.
 class Random {
 public:
-    Random() : gen_(5489u) {}
-    void seed(unsigned s) { gen_.seed(s); }
+    Random() { seed(5489u); }
+    void seed(unsigned s) {
+        // splitmix64 spreads the seed over the state, which is then never all zero.
+        std::uint64_t z = s;
+        for (std::uint64_t& w : s_) {
+            z += 0x9E3779B97F4A7C15ull;
+            std::uint64_t x = z;
+            x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+            x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+            w = x ^ (x >> 31);
+        }
+    }
     double next() {
         if (fed_) return fed_();
-        return std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+        const std::uint64_t r = s_[0] + s_[3];
+        const std::uint64_t t = s_[1] << 17;
+        s_[2] ^= s_[0];
+        s_[3] ^= s_[1];
+        s_[1] ^= s_[2];
+        s_[0] ^= s_[3];
+        s_[2] ^= t;
+        s_[3] = (s_[3] << 45) | (s_[3] >> 19);
+        return static_cast<double>(r >> 11) * 0x1.0p-53;
     }
     // Tests that need exact numbers feed their own sequence in place of the generator;
     // an empty function gives the generator back.
     void feed(std::function<double()> source) { fed_ = std::move(source); }
 
 private:
-    std::mt19937 gen_;
+    std::uint64_t s_[4];
     std::function<double()> fed_;
 };
 

@@ -7,14 +7,22 @@
 
 namespace korv {
 
-// Nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+// Nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4, -2.5 -> -2), as
+// std::nearbyint gives it in the default rounding mode, sign of zero included. The
+// library call saves and restores the floating-point state on every call, which the
+// filters' per-pixel rounding cannot afford: adding 2^52 to a magnitude below 2^52 leaves
+// no bits below the unit, so the addition itself rounds, halves to even; subtracting
+// 2^52 again is exact. Larger magnitudes, infinities and NaN are already whole.
 inline double vbRound(double v) {
-    return std::nearbyint(v);
+    constexpr double two52 = 4503599627370496.0;
+    const double a = std::fabs(v);
+    if (!(a < two52)) return v;
+    return std::copysign((a + two52) - two52, v);
 }
 
 // vbRound as a whole number; values beyond the 32-bit range saturate.
 inline int vbCInt(double v) {
-    const double r = std::nearbyint(v);
+    const double r = vbRound(v);
     if (std::isnan(r)) return 0;
     if (r >= 2147483647.0) return 2147483647;
     if (r <= -2147483648.0) return -2147483647 - 1;

@@ -1,6 +1,8 @@
 #include "platform/VbMath.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace korv;
 
@@ -13,6 +15,36 @@ TEST(VbMath, RoundsHalvesToEven) {
     EXPECT_EQ(vbRound(12.75), 13);
     EXPECT_EQ(vbCInt(289.5), 290);
     EXPECT_EQ(vbCInt(1e20), 2147483647);
+}
+
+TEST(VbMath, RoundsExactlyAsTheDefaultRoundingModeDoes) {
+    const double two52 = 4503599627370496.0;
+    const double edges[] = {0.0,
+                            -0.0,
+                            0.49999999999999994,
+                            -0.5,
+                            -1.5,
+                            1e-310,
+                            -1e-310,
+                            255.49999999999997,
+                            -254.5,
+                            two52 - 0.5,
+                            two52 - 1.5,
+                            two52,
+                            two52 + 1,
+                            -two52 + 0.5,
+                            1e300,
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity()};
+    for (double v : edges) {
+        EXPECT_EQ(vbRound(v), std::nearbyint(v)) << v;
+        EXPECT_EQ(std::signbit(vbRound(v)), std::signbit(std::nearbyint(v))) << v;
+    }
+    EXPECT_TRUE(std::isnan(vbRound(std::nan(""))));
+    EXPECT_EQ(vbCInt(std::nan("")), 0);
+    // Quarters over a range wide enough for every filter formula.
+    for (int q = -4000; q <= 4000; ++q)
+        ASSERT_EQ(vbRound(q / 4.0), std::nearbyint(q / 4.0)) << q;
 }
 
 TEST(VbMath, WholeDivisionTruncatesTowardZero) {
