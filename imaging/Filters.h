@@ -109,8 +109,14 @@ private:
     struct DiffusionSlot {
         int dx, dy, w;
     };
-    void errorDiffusion(int& Progress, int Param, const DiffusionSlot* kernel, int nSlots,
-                        int divisor, int errorRows, int firstProgress);
+    // An error-diffusion kernel: its slots (up to twelve), the divisor of the shares, the
+    // rows of errors it reaches (this one included) and its first progress report.
+    struct DiffusionKernel {
+        int count;
+        DiffusionSlot slot[12];
+        int divisor, errorRows, firstProgress;
+    };
+    template <DiffusionKernel K> void errorDiffusion(int& Progress, int Param);
     void embossDiagonal(int& Progress, int Param, int sign);
     void embossMulti(int& Progress, int Param, int sign);
     void minMax3x3(int& Progress, int mode);

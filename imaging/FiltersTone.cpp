@@ -227,7 +227,9 @@ void Filters::FilterContrast(int& Progress, int Param) {
         std::uint8_t* p = row(y);
         for (int x = 0; x < W; ++x, p += 4, s += 4) {
             std::int64_t b = Tabel[s[0]], g = Tabel[s[1]], r = Tabel[s[2]];
-            redistributingClip(b, g, r);
+            // Mostly all three lie inside 0..255 already (their bits ORed stay within a
+            // byte): only the others go through the clip's rounds.
+            if (static_cast<std::uint64_t>(b | g | r) > 255) redistributingClip(b, g, r);
             p[0] = static_cast<std::uint8_t>(b);
             p[1] = static_cast<std::uint8_t>(g);
             p[2] = static_cast<std::uint8_t>(r);
