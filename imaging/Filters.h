@@ -156,19 +156,20 @@ template <class Value> void Filters::walkFromSource3x3(int& Progress, Value valu
     // both are read from copies taken before they were written. Row y + 1 is still the
     // picture's own.
     const std::size_t n = rowBytes();
-    PixelsOrg.assign(2 * n, 0);
+    PixelsOrg.assign(3 * n, 0);
     std::uint8_t* up = PixelsOrg.data();
     std::uint8_t* cur = up + n;
+    std::uint8_t* result = cur + n;
+    const std::size_t inner = W > 2 ? static_cast<std::size_t>(W - 2) : 0;
     if (H >= 3) std::memcpy(up, row(1), n);
     for (int y = 2; y <= H - 1; ++y) {
         std::memcpy(cur, row(y), n);
         const std::uint8_t* dn = row(y + 1);
-        std::uint8_t* out = row(y);
-        // Every byte from the second pixel to the one before the last, the reserved one
-        // taken back from the copy: a loop without a gap the compiler can vectorise.
+        // Every byte from the second pixel to the one before the last, reserved ones
+        // included, in a loop the compiler vectorises; then the colour bytes go back.
         for (std::size_t k = 4; k + 4 < n; ++k)
-            out[k] =
-                (k & 3) == 3 ? cur[k] : value(up, static_cast<const std::uint8_t*>(cur), dn, k);
+            result[k] = value(up, static_cast<const std::uint8_t*>(cur), dn, k);
+        filterhelpers::keepReserved(row(y) + 4, result + 4, inner);
         std::swap(up, cur);
         reportRow(y, filterhelpers::share(y, 100, H), Progress);
     }

@@ -3,10 +3,12 @@
 #include "imaging/FilterHelpers.h"
 #include "imaging/Filters.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace korv {
 
+using filterhelpers::keepReserved;
 using filterhelpers::share;
 
 // 24: each channel the mean of the smoothest of the four 3 x 3 windows that have the
@@ -17,6 +19,8 @@ using filterhelpers::share;
 // depend on the block alone. They are worked out once per block centre and channel for
 // the block rows in use (a ring of three centre rows), instead of four times per pixel;
 // the results are the same. Every block's rows are read before any of them is written.
+// Both passes run over the bytes of a row, laid out as the picture's, without branches
+// (the window is chosen by selects), so that the compiler vectorises them.
 void Filters::FilterAquarel(int& Progress) {
     Voortgang = 0;
     const int lastY = H - 2, lastX = W - 2;
@@ -24,39 +28,39 @@ void Filters::FilterAquarel(int& Progress) {
         for (int y = 3; y <= lastY; ++y)
             reportRow(y, share(y, 100, H), Progress);
     } else if (lastY >= 3) {
-        const std::size_t rowLen = 3 * static_cast<std::size_t>(W); // per column 3 channels
-        std::vector<std::uint8_t> mean(3 * rowLen);
-        std::vector<int> dev(3 * rowLen);
+        const std::size_t n = rowBytes();
+        // Mean and deviation of the block centred on each byte, per ring slot; a
+        // deviation is at most 9 x 255, so 16 bits hold both.
+        std::vector<std::uint16_t> mean(3 * n), dev(3 * n);
+        std::vector<std::uint8_t> pickedRow(n);
+        std::uint8_t* picked = pickedRow.data();
         int ringRow[3] = {0, 0, 0}; // centre row held in each ring slot, 0 = none
         auto slotOf = [&](int cy) -> std::size_t {
             const int s = cy % 3;
+            const std::size_t base = static_cast<std::size_t>(s) * n;
             if (ringRow[s] != cy) {
                 ringRow[s] = cy;
                 const std::uint8_t* up = row(cy - 1);
                 const std::uint8_t* cur = row(cy);
                 const std::uint8_t* dn = row(cy + 1);
+                std::uint16_t* m = mean.data() + base;
+                std::uint16_t* d = dev.data() + base;
                 // Centres x 2 to W - 1 (all that a pixel of the range uses).
-                for (int cx = 2; cx <= W - 1; ++cx) {
-                    const std::size_t o = 4 * static_cast<std::size_t>(cx - 1);
-                    for (int c = 0; c < 3; ++c) {
-                        const std::size_t k = o + c;
-                        const int v[9] = {up[k - 4],  up[k],     up[k + 4], cur[k - 4], cur[k],
-                                          cur[k + 4], dn[k - 4], dn[k],     dn[k + 4]};
-                        int sum = 0;
-                        for (int i = 0; i < 9; ++i)
-                            sum += v[i];
-                        const int m = sum / 9;
-                        int d = 0;
-                        for (int i = 0; i < 9; ++i)
-                            d += v[i] > m ? v[i] - m : m - v[i];
-                        const std::size_t at3 = static_cast<std::size_t>(s) * rowLen +
-                                                3 * static_cast<std::size_t>(cx - 1) + c;
-                        mean[at3] = static_cast<std::uint8_t>(m);
-                        dev[at3] = d;
-                    }
+                for (std::size_t k = 4; k + 4 < n; ++k) {
+                    const int v[9] = {up[k - 4],  up[k],     up[k + 4], cur[k - 4], cur[k],
+                                      cur[k + 4], dn[k - 4], dn[k],     dn[k + 4]};
+                    int sum = 0;
+                    for (int i = 0; i < 9; ++i)
+                        sum += v[i];
+                    const int mv = sum / 9;
+                    int dv = 0;
+                    for (int i = 0; i < 9; ++i)
+                        dv += v[i] > mv ? v[i] - mv : mv - v[i];
+                    m[k] = static_cast<std::uint16_t>(mv);
+                    d[k] = static_cast<std::uint16_t>(dv);
                 }
             }
-            return static_cast<std::size_t>(s) * rowLen;
+            return base;
         };
         for (int y = 3; y <= lastY; ++y) {
             const std::size_t above = slotOf(y - 1);
@@ -64,26 +68,25 @@ void Filters::FilterAquarel(int& Progress) {
             // The picture is worked on in place: the statistics of centre row y, which
             // the next row needs, are taken now, before row y is written.
             if (y < lastY) slotOf(y);
+            const std::uint16_t* mA = mean.data() + above;
+            const std::uint16_t* dA = dev.data() + above;
+            const std::uint16_t* mB = mean.data() + below;
+            const std::uint16_t* dB = dev.data() + below;
             std::uint8_t* out = row(y);
-            for (int x = 3; x <= lastX; ++x) {
-                const std::size_t left = 3 * static_cast<std::size_t>(x - 2);
-                const std::size_t right = 3 * static_cast<std::size_t>(x);
-                // Windows 1 up-left, 2 up-right, 3 down-left, 4 down-right.
-                const std::size_t win[4] = {above + left, above + right, below + left,
-                                            below + right};
-                for (int c = 0; c < 3; ++c) {
-                    int best = 99999;
-                    std::size_t chosen = win[0];
-                    for (int k = 0; k < 4; ++k) {
-                        const int d = dev[win[k] + c];
-                        if (d < best) {
-                            best = d;
-                            chosen = win[k];
-                        }
-                    }
-                    out[4 * static_cast<std::size_t>(x - 1) + c] = mean[chosen + c];
-                }
+            // Bytes of x 3 to W - 2. Windows up-left, up-right, down-left, down-right:
+            // a later one wins only with a strictly smaller deviation.
+            for (std::size_t k = 8; k + 8 < n; ++k) {
+                const int d0 = dA[k - 4], d1 = dA[k + 4], d2 = dB[k - 4], d3 = dB[k + 4];
+                const int m0 = mA[k - 4], m1 = mA[k + 4], m2 = mB[k - 4], m3 = mB[k + 4];
+                int best = d0, pick = m0;
+                pick = d1 < best ? m1 : pick;
+                best = std::min(best, d1);
+                pick = d2 < best ? m2 : pick;
+                best = std::min(best, d2);
+                pick = d3 < best ? m3 : pick;
+                picked[k] = static_cast<std::uint8_t>(pick);
             }
+            keepReserved(out + 8, picked + 8, static_cast<std::size_t>(W - 4));
             reportRow(y, share(y, 100, H), Progress);
         }
     }

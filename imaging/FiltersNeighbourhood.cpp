@@ -4,6 +4,8 @@
 #include "imaging/Filters.h"
 #include "platform/VbMath.h"
 
+#include <vector>
+
 namespace korv {
 
 using filterhelpers::clampByte;
@@ -15,6 +17,18 @@ namespace {
 inline int sum8(const std::uint8_t* up, const std::uint8_t* cur, const std::uint8_t* dn,
                 std::size_t o) {
     return up[o - 4] + up[o] + up[o + 4] + cur[o - 4] + cur[o + 4] + dn[o - 4] + dn[o] + dn[o + 4];
+}
+
+// The colour parts of Param for every byte of a row: channel 1 blue, 2 green, 3 red, and
+// 0 for the reserved byte, whose result is not kept. The walks add them by the byte's
+// own index, which vectorises where a channel index (k % 4) into three parts would not.
+std::vector<int> colourRow(int Param, std::size_t rowBytes) {
+    int col[4] = {0, 0, 0, 0};
+    Filters::SplitRGB(Param, col[2], col[1], col[0]);
+    std::vector<int> out(rowBytes);
+    for (std::size_t k = 0; k < rowBytes; ++k)
+        out[k] = col[k % 4];
+    return out;
 }
 
 } // namespace
@@ -88,11 +102,11 @@ void Filters::FilterEdge(int& Progress, int Param) {
 
 // 7: 8 * p - S8 + colour part of Param, clamped; from the source.
 void Filters::FilterContour(int& Progress, int Param) {
-    int col[3];
-    SplitRGB(Param, col[2], col[1], col[0]); // channel 1 blue, 2 green, 3 red
-    walkFromSource3x3(Progress, [&col](const std::uint8_t* up, const std::uint8_t* cur,
-                                       const std::uint8_t* dn, std::size_t k) {
-        return clampByte(8 * cur[k] - sum8(up, cur, dn, k) + col[k % 4]);
+    const std::vector<int> colour = colourRow(Param, rowBytes());
+    const int* col = colour.data();
+    walkFromSource3x3(Progress, [col](const std::uint8_t* up, const std::uint8_t* cur,
+                                      const std::uint8_t* dn, std::size_t k) {
+        return clampByte(8 * cur[k] - sum8(up, cur, dn, k) + col[k]);
     });
 }
 
@@ -130,13 +144,13 @@ void Filters::FilterEmbossDiagonal(int& Progress, int Param) {
 // 9 (sign +1): left column minus right column + colour; 11 (sign -1): right minus left
 // + colour; clamped; from the source.
 void Filters::embossMulti(int& Progress, int Param, int sign) {
-    int col[3];
-    SplitRGB(Param, col[2], col[1], col[0]);
-    walkFromSource3x3(Progress, [&col, sign](const std::uint8_t* up, const std::uint8_t* cur,
-                                             const std::uint8_t* dn, std::size_t k) {
+    const std::vector<int> colour = colourRow(Param, rowBytes());
+    const int* col = colour.data();
+    walkFromSource3x3(Progress, [col, sign](const std::uint8_t* up, const std::uint8_t* cur,
+                                            const std::uint8_t* dn, std::size_t k) {
         const int left = up[k - 4] + cur[k - 4] + dn[k - 4];
         const int right = up[k + 4] + cur[k + 4] + dn[k + 4];
-        return clampByte(sign * (left - right) + col[k % 4]);
+        return clampByte(sign * (left - right) + col[k]);
     });
 }
 
