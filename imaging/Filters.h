@@ -117,6 +117,7 @@ private:
         int divisor, errorRows, firstProgress;
     };
     template <DiffusionKernel K> void errorDiffusion(int& Progress, int Param);
+    void weightedInPlace(int& Progress, std::int64_t a, int w, std::int64_t d);
     void embossDiagonal(int& Progress, int Param, int sign);
     void embossMulti(int& Progress, int Param, int sign);
     void minMax3x3(int& Progress, int mode);

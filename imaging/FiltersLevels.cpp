@@ -3,11 +3,15 @@
 #include "imaging/Filters.h"
 #include "platform/VbMath.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace korv {
 
 using filterhelpers::clampByte;
+using filterhelpers::mapPixels;
 using filterhelpers::share;
 
 // 28: each channel stretched so that its smallest value becomes 0 and its largest 255.
@@ -19,9 +23,9 @@ void Filters::FilterStretchLevels(int& Progress) {
     for (int y = 1; y <= H; ++y) {
         const std::uint8_t* s = row(y); // read before it is written
         for (int x = 0; x < W; ++x, s += 4)
-            for (int c = 0; c < 3; ++c) {
-                if (s[c] < smallest[c]) smallest[c] = s[c];
-                if (s[c] > largest[c]) largest[c] = s[c];
+            for (int c = 0; c < 3; ++c) { // min and max rather than branches: vectorises
+                smallest[c] = std::min<int>(smallest[c], s[c]);
+                largest[c] = std::max<int>(largest[c], s[c]);
             }
         // First pass: progress without the bar.
         Voortgang = share(y, 10, H);
@@ -44,11 +48,7 @@ void Filters::FilterStretchLevels(int& Progress) {
         }
     }
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
-        std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, s += 4, p += 4)
-            for (int c = 0; c < 3; ++c)
-                p[c] = curve[c][s[c]];
+        mapPixels(row(y), W, curve[0], curve[1], curve[2]);
         reportRow(y, 10 + share(y, 90, H), Progress);
     }
     finish(Progress);
@@ -84,13 +84,22 @@ void Filters::FilterSaturation(int& Progress, int Param) {
     Voortgang = 0;
     fillThirds();
     const double k = static_cast<double>(static_cast<float>(Param / 100.0));
+    // A result depends on the channel's value and the grey value alone: each grey value's
+    // curve is worked out the first time a pixel has it, then looked up.
+    std::vector<std::uint8_t> curves(256 * 256);
+    std::array<bool, 256> ready{};
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, s += 4, p += 4) {
-            const int g = Tabel[static_cast<std::size_t>(s[0] + s[1] + s[2])];
+        for (int x = 0; x < W; ++x, p += 4) {
+            const int g = Tabel[static_cast<std::size_t>(p[0] + p[1] + p[2])];
+            std::uint8_t* curve = curves.data() + 256 * g;
+            if (!ready[static_cast<std::size_t>(g)]) {
+                ready[static_cast<std::size_t>(g)] = true;
+                for (int v = 0; v <= 255; ++v)
+                    curve[v] = clampByte(vbCInt(v + k * (v - g)));
+            }
             for (int c = 0; c < 3; ++c)
-                p[c] = clampByte(vbCInt(s[c] + k * (s[c] - g)));
+                p[c] = curve[p[c]];
         }
         reportRow(y, share(y, 100, H), Progress);
     }
@@ -111,11 +120,7 @@ void Filters::FilterGamma(int& Progress, int Param) {
     for (int v = 0; v <= 255; ++v)
         curve[v] = clampByte(vbCInt(255.0 * std::pow(v / 255.0, exponent)));
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
-        std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, s += 4, p += 4)
-            for (int c = 0; c < 3; ++c)
-                p[c] = curve[s[c]];
+        mapPixels(row(y), W, curve, curve, curve);
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);

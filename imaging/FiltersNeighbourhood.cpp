@@ -42,10 +42,27 @@ void Filters::FilterSharpen(int& Progress, int Param) {
         finish(Progress);
         return;
     }
-    walkInPlace3x3(Progress, [a, d](const std::uint8_t* up, const std::uint8_t* cur,
-                                    const std::uint8_t* dn, std::size_t k) {
-        return clampByte((cur[k] * a - 2 * sum8(up, cur, dn, k)) / d);
-    });
+    weightedInPlace(Progress, a, 2, d);
+}
+
+// (p * a - w * S8) \ d, clamped; in place. Each pixel waits for the result of its left
+// neighbour, so the division's latency sets the pace: 32-bit arithmetic, several times
+// faster than 64-bit, whenever the numerator (at most 255 |a| + 2 * 2040) and the
+// divisor fit.
+void Filters::weightedInPlace(int& Progress, std::int64_t a, int w, std::int64_t d) {
+    constexpr std::int64_t small = std::int64_t{1} << 22;
+    if (a > -small && a < small && d > -small && d < small) {
+        const int a32 = static_cast<int>(a), d32 = static_cast<int>(d);
+        walkInPlace3x3(Progress, [a32, w, d32](const std::uint8_t* up, const std::uint8_t* cur,
+                                               const std::uint8_t* dn, std::size_t k) {
+            return clampByte((cur[k] * a32 - w * sum8(up, cur, dn, k)) / d32);
+        });
+    } else {
+        walkInPlace3x3(Progress, [a, w, d](const std::uint8_t* up, const std::uint8_t* cur,
+                                           const std::uint8_t* dn, std::size_t k) {
+            return clampByte((cur[k] * a - w * sum8(up, cur, dn, k)) / d);
+        });
+    }
 }
 
 // 3: S8 \ 8; in place.
@@ -94,10 +111,7 @@ void Filters::FilterEdge(int& Progress, int Param) {
         finish(Progress);
         return;
     }
-    walkInPlace3x3(Progress, [a, d](const std::uint8_t* up, const std::uint8_t* cur,
-                                    const std::uint8_t* dn, std::size_t k) {
-        return clampByte((cur[k] * a - sum8(up, cur, dn, k)) / d);
-    });
+    weightedInPlace(Progress, a, 1, d);
 }
 
 // 7: 8 * p - S8 + colour part of Param, clamped; from the source.

@@ -9,8 +9,11 @@
 namespace korv {
 
 using filterhelpers::clampByte;
+using filterhelpers::loadPixel;
+using filterhelpers::mapPixels;
 using filterhelpers::redistributingClip;
 using filterhelpers::share;
+using filterhelpers::storePixel;
 
 namespace {
 
@@ -80,11 +83,8 @@ void Filters::FilterNegative(int& Progress) {
     Voortgang = 0;
     for (int y = 1; y <= H; ++y) {
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4) {
-            p[0] = static_cast<std::uint8_t>(255 - p[0]);
-            p[1] = static_cast<std::uint8_t>(255 - p[1]);
-            p[2] = static_cast<std::uint8_t>(255 - p[2]);
-        }
+        for (int x = 0; x < W; ++x, p += 4) // 255 - c is c with its bits flipped
+            storePixel(p, loadPixel(p) ^ 0x00FFFFFFu);
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);
@@ -110,18 +110,16 @@ void Filters::FilterGrayscale(int& Progress) {
 void Filters::FilterBrightness(int& Progress, int Param) {
     Voortgang = 0;
     const double f = singleFactor(Param);
+    std::uint8_t curve[256]; // Tabel as bytes
     for (int i = 0; i <= 255; ++i) {
         int v = vbCInt(f * i);
         if (v > 255) v = 255;
         if (v < 0) v = 0;
         Tabel[static_cast<std::size_t>(i)] = v;
+        curve[i] = static_cast<std::uint8_t>(v);
     }
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
-        std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4, s += 4)
-            for (int c = 0; c < 3; ++c)
-                p[c] = static_cast<std::uint8_t>(Tabel[s[c]]);
+        mapPixels(row(y), W, curve, curve, curve);
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);
@@ -245,11 +243,14 @@ void Filters::FilterColorThreshold(int& Progress, int Param) {
     int R, G, B;
     SplitRGB(Param, R, G, B);
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4, s += 4) {
-            const std::uint8_t v = (s[2] < R && s[1] < G && s[0] < B) ? 0 : 255;
-            p[0] = p[1] = p[2] = v;
+        for (int x = 0; x < W; ++x, p += 4) {
+            const std::uint32_t c = loadPixel(p);
+            const int b = static_cast<int>(c & 0xFF), g = static_cast<int>((c >> 8) & 0xFF),
+                      r = static_cast<int>((c >> 16) & 0xFF);
+            // & rather than &&: no branch per pixel, so the loop vectorises.
+            const bool black = (r < R) & (g < G) & (b < B);
+            storePixel(p, (c & 0xFF000000u) | (black ? 0u : 0x00FFFFFFu));
         }
         reportRow(y, share(y, 100, H), Progress);
     }
