@@ -47,17 +47,19 @@ void Filters::FilterAquarel(int& Progress) {
                 std::uint16_t* d = dev.data() + base;
                 // Centres x 2 to W - 1 (all that a pixel of the range uses).
                 for (std::size_t k = 4; k + 4 < n; ++k) {
-                    const int v[9] = {up[k - 4],  up[k],     up[k + 4], cur[k - 4], cur[k],
-                                      cur[k + 4], dn[k - 4], dn[k],     dn[k + 4]};
-                    int sum = 0;
+                    // 16 bits throughout (sums stay below 9 x 256): twice the lanes.
+                    const std::uint16_t v[9] = {up[k - 4],  up[k],  up[k + 4],
+                                                cur[k - 4], cur[k], cur[k + 4],
+                                                dn[k - 4],  dn[k],  dn[k + 4]};
+                    std::uint16_t sum = 0;
                     for (int i = 0; i < 9; ++i)
-                        sum += v[i];
-                    const int mv = sum / 9;
-                    int dv = 0;
+                        sum = static_cast<std::uint16_t>(sum + v[i]);
+                    const auto mv = static_cast<std::uint16_t>(sum / 9);
+                    std::uint16_t dv = 0;
                     for (int i = 0; i < 9; ++i)
-                        dv += v[i] > mv ? v[i] - mv : mv - v[i];
-                    m[k] = static_cast<std::uint16_t>(mv);
-                    d[k] = static_cast<std::uint16_t>(dv);
+                        dv = static_cast<std::uint16_t>(dv + (v[i] > mv ? v[i] - mv : mv - v[i]));
+                    m[k] = mv;
+                    d[k] = dv;
                 }
             }
             return base;
