@@ -61,18 +61,12 @@ void Filters::FilterAddNoise(int& Progress, int Param) {
     const double span = 2.0 * Param + 1.0;
     const double P = Param;
     for (int y = 1; y <= H; ++y) {
-        const std::uint8_t* s = row(y); // read before it is written
-        std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, s += 4, p += 4) {
-            std::uint8_t v[3];
+        std::uint8_t* p = row(y); // each byte read before it is written
+        for (int x = 0; x < W; ++x, p += 4)
             for (int c = 0; c < 3; ++c) {
                 const double r = state.services.random.next();
-                v[c] = clampByte(vbCInt(r * span - P + s[c]));
+                p[c] = clampByte(vbCInt(r * span - P + p[c]));
             }
-            p[0] = v[0];
-            p[1] = v[1];
-            p[2] = v[2];
-        }
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);
