@@ -2,6 +2,7 @@
 // Small arithmetic helpers shared by the filter files of the module Filters.
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace korv::filterhelpers {
 
@@ -35,17 +36,31 @@ inline void storePixel(std::uint8_t* p, std::uint32_t v) {
     std::memcpy(p, &v, 4);
 }
 
-// Each colour byte of `count` pixels through its channel's curve (blue, green, red), the
-// reserved byte kept: one load and one store per pixel.
-inline void mapPixels(std::uint8_t* p, int count, const std::uint8_t* blue,
-                      const std::uint8_t* green, const std::uint8_t* red) {
-    for (int x = 0; x < count; ++x, p += 4) {
-        const std::uint32_t c = loadPixel(p);
-        storePixel(p, (c & 0xFF000000u) | blue[c & 0xFF] |
-                          (std::uint32_t{green[(c >> 8) & 0xFF]} << 8) |
-                          (std::uint32_t{red[(c >> 16) & 0xFF]} << 16));
+// Each colour byte of a pixel through its channel's curve (blue, green, red), the
+// reserved byte kept. Blue and green are looked up together in a table of pairs: two
+// lookups a pixel instead of three, for a table built in a loop that vectorises.
+class PixelCurves {
+public:
+    PixelCurves(const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
+        : blueGreen_(65536) {
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; ++b)
+                blueGreen_[static_cast<std::size_t>(g << 8 | b)] =
+                    static_cast<std::uint16_t>(blue[b] | green[g] << 8);
+        for (int r = 0; r < 256; ++r)
+            red_[r] = std::uint32_t{red[r]} << 16;
     }
-}
+    void apply(std::uint8_t* p, int count) const {
+        for (int x = 0; x < count; ++x, p += 4) {
+            const std::uint32_t c = loadPixel(p);
+            storePixel(p, (c & 0xFF000000u) | blueGreen_[c & 0xFFFF] | red_[(c >> 16) & 0xFF]);
+        }
+    }
+
+private:
+    std::vector<std::uint16_t> blueGreen_;
+    std::uint32_t red_[256];
+};
 
 // Copies the three colour bytes of `count` pixels from `from` to `to`, leaving the
 // reserved fourth byte of `to` as it is. Loops that work out every byte of a row, the

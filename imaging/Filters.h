@@ -34,7 +34,7 @@ public:
     // channel (1 blue, 2 green, 3 red, 4 reserved), then x 1..W, then y 1..H, top row
     // first, the rows of a Format_RGB32 picture without gaps. Filters work on them in
     // place. A filter that reads the picture as it was around a row it overwrites keeps
-    // the two source rows it still needs in PixelsOrg, never a copy of the whole picture.
+    // copies of the few rows it still needs in PixelsOrg, never of the whole picture.
     // Between calls Pixels is null and PixelsOrg empty.
     std::uint8_t* Pixels = nullptr;
     std::vector<std::uint8_t> PixelsOrg;

@@ -11,7 +11,7 @@
 namespace korv {
 
 using filterhelpers::clampByte;
-using filterhelpers::mapPixels;
+using filterhelpers::PixelCurves;
 using filterhelpers::share;
 
 // 28: each channel stretched so that its smallest value becomes 0 and its largest 255.
@@ -47,8 +47,9 @@ void Filters::FilterStretchLevels(int& Progress) {
                     vbCInt(static_cast<double>((v - smallest[c]) * 255) / span));
         }
     }
+    const PixelCurves curves(curve[0], curve[1], curve[2]);
     for (int y = 1; y <= H; ++y) {
-        mapPixels(row(y), W, curve[0], curve[1], curve[2]);
+        curves.apply(row(y), W);
         reportRow(y, 10 + share(y, 90, H), Progress);
     }
     finish(Progress);
@@ -113,8 +114,9 @@ void Filters::FilterGamma(int& Progress, int Param) {
     std::uint8_t curve[256];
     for (int v = 0; v <= 255; ++v)
         curve[v] = clampByte(vbCInt(255.0 * std::pow(v / 255.0, exponent)));
+    const PixelCurves curves(curve, curve, curve);
     for (int y = 1; y <= H; ++y) {
-        mapPixels(row(y), W, curve, curve, curve);
+        curves.apply(row(y), W);
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);

@@ -10,7 +10,7 @@ namespace korv {
 
 using filterhelpers::clampByte;
 using filterhelpers::loadPixel;
-using filterhelpers::mapPixels;
+using filterhelpers::PixelCurves;
 using filterhelpers::redistributingClip;
 using filterhelpers::share;
 using filterhelpers::storePixel;
@@ -118,8 +118,9 @@ void Filters::FilterBrightness(int& Progress, int Param) {
         Tabel[static_cast<std::size_t>(i)] = v;
         curve[i] = static_cast<std::uint8_t>(v);
     }
+    const PixelCurves curves(curve, curve, curve);
     for (int y = 1; y <= H; ++y) {
-        mapPixels(row(y), W, curve, curve, curve);
+        curves.apply(row(y), W);
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);

@@ -88,7 +88,8 @@ public:
         s_[0] ^= s_[3];
         s_[2] ^= t;
         s_[3] = (s_[3] << 45) | (s_[3] >> 19);
-        return static_cast<double>(r >> 11) * 0x1.0p-53;
+        // Below 2^53 as a signed number: the plain conversion, not the unsigned one.
+        return static_cast<double>(static_cast<std::int64_t>(r >> 11)) * 0x1.0p-53;
     }
     // Tests that need exact numbers feed their own sequence in place of the generator;
     // an empty function gives the generator back.
