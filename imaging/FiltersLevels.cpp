@@ -61,13 +61,16 @@ void Filters::FilterAddNoise(int& Progress, int Param) {
     Voortgang = 0;
     const double span = 2.0 * Param + 1.0;
     const double P = Param;
+    // A row's numbers are drawn in one run, in the order the pixels use them: the
+    // generator then keeps its state in registers.
+    std::vector<double> numbers(3 * static_cast<std::size_t>(W));
     for (int y = 1; y <= H; ++y) {
+        state.services.random.fill(numbers.data(), numbers.size());
+        const double* r = numbers.data();
         std::uint8_t* p = row(y); // each byte read before it is written
-        for (int x = 0; x < W; ++x, p += 4)
-            for (int c = 0; c < 3; ++c) {
-                const double r = state.services.random.next();
-                p[c] = clampByte(vbCInt(r * span - P + p[c]));
-            }
+        for (int x = 0; x < W; ++x, p += 4, r += 3)
+            for (int c = 0; c < 3; ++c)
+                p[c] = clampByte(vbCInt(r[c] * span - P + p[c]));
         reportRow(y, share(y, 100, H), Progress);
     }
     finish(Progress);

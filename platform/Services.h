@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -78,24 +79,37 @@ public:
             w = x ^ (x >> 31);
         }
     }
-    double next() {
-        if (fed_) return fed_();
-        const std::uint64_t r = s_[0] + s_[3];
-        const std::uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = (s_[3] << 45) | (s_[3] >> 19);
-        // Below 2^53 as a signed number: the plain conversion, not the unsigned one.
-        return static_cast<double>(static_cast<std::int64_t>(r >> 11)) * 0x1.0p-53;
+    double next() { return fed_ ? fed_() : step(s_); }
+    // The next n numbers into out, in the order next() gives them. The state stays in
+    // registers for the whole run, where stores between single draws could touch it.
+    void fill(double* out, std::size_t n) {
+        if (fed_) {
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = fed_();
+            return;
+        }
+        std::uint64_t s[4] = {s_[0], s_[1], s_[2], s_[3]};
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = step(s);
+        std::copy(s, s + 4, s_);
     }
     // Tests that need exact numbers feed their own sequence in place of the generator;
     // an empty function gives the generator back.
     void feed(std::function<double()> source) { fed_ = std::move(source); }
 
 private:
+    static double step(std::uint64_t* s) {
+        const std::uint64_t r = s[0] + s[3];
+        const std::uint64_t t = s[1] << 17;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = (s[3] << 45) | (s[3] >> 19);
+        // Below 2^53 as a signed number: the plain conversion, not the unsigned one.
+        return static_cast<double>(static_cast<std::int64_t>(r >> 11)) * 0x1.0p-53;
+    }
     std::uint64_t s_[4];
     std::function<double()> fed_;
 };

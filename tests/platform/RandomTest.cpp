@@ -24,9 +24,21 @@ TEST(Random, SpreadsEvenlyOverZeroToOneAndRepeatsPerSeed) {
     r.seed(43);
     EXPECT_NE(r.next(), first[0]);
 
+    // fill() gives the numbers next() would, in order, and goes on from there.
+    double filled[5];
+    r.seed(42);
+    r.fill(filled, 3);
+    EXPECT_EQ(filled[0], first[0]);
+    EXPECT_EQ(filled[2], first[2]);
+    EXPECT_EQ(r.next(), first[3]);
+
     // A fed sequence stands in for the generator until it is taken away.
     r.feed([] { return 0.25; });
     EXPECT_EQ(r.next(), 0.25);
+    int k = 0;
+    r.feed([&k] { return ++k / 8.0; });
+    r.fill(filled, 5);
+    EXPECT_EQ(filled[4], 5 / 8.0);
     r.feed(nullptr);
     r.seed(42);
     EXPECT_EQ(r.next(), first[0]);
