@@ -32,11 +32,13 @@ void ProgressDisplay::ShowProgress(int value, int max) {
         }
     }
     if (label) {
-        const QString text = QString::number(ProgressPercent) + QStringLiteral("%");
-        if (label != shownLabel_ || label->text() != text || label->size() != shownSize_) {
-            label->setText(text);
+        if (label != shownLabel_ || ProgressPercent != shownPercent_ ||
+            label->text() != shownText_ || label->size() != shownSize_) {
+            shownText_ = QString::number(ProgressPercent) + QStringLiteral("%");
+            label->setText(shownText_);
             label->adjustSize();
             shownLabel_ = label;
+            shownPercent_ = ProgressPercent;
             shownSize_ = label->size();
         }
     }

@@ -24,6 +24,8 @@ private:
     int paintedPercent_ = -1;
     qint64 paintedKey_ = 0; // the bar picture's cacheKey(), which any change to it moves
     const QLabel* shownLabel_ = nullptr;
+    int shownPercent_ = -1;
+    QString shownText_;
     QSize shownSize_;
 };
 
