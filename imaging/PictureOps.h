@@ -35,7 +35,7 @@ void ApplyNeon(ImagingState& state, PictureBox& pic);
 void ConvertBlackWhite(ImagingState& state, PictureBox& pic);
 
 // Fades the canvas towards white: reads UndoPic, writes Pic; Percent (5 to 95) is how
-// much of the original colour stays.
+// much of the design's own colour stays.
 void ApplyTransparency(ImagingState& state, PictureBox& Pic, PictureBox& UndoPic, int Percent);
 
 } // namespace korv
