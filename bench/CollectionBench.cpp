@@ -11,7 +11,6 @@
 #include "editor/WindowTable.h"
 #include "platform/Files.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -107,12 +106,3 @@ void BM_CollectionOpenSortSave(benchmark::State& st) {
 BENCHMARK(BM_CollectionOpenSortSave)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

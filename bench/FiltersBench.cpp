@@ -5,7 +5,6 @@
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -48,12 +47,3 @@ void BM_CircularGradient(benchmark::State& st) {
 BENCHMARK(BM_CircularGradient)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
