@@ -36,11 +36,52 @@ void ProgressDisplay::ShowProgress(int value, int max) {
             label->text() != shownText_ || label->size() != shownSize_) {
             shownText_ = QString::number(ProgressPercent) + QStringLiteral("%");
             label->setText(shownText_);
-            label->adjustSize();
+            fitLabel();
             shownLabel_ = label;
             shownPercent_ = ProgressPercent;
             shownSize_ = label->size();
         }
+    }
+}
+
+ProgressDisplay::LabelLook ProgressDisplay::lookOf(const QLabel& label) {
+    return {&label,
+            label.font(),
+            label.style(),
+            label.logicalDpiY(),
+            label.margin(),
+            label.indent(),
+            label.frameWidth(),
+            label.alignment(),
+            label.wordWrap(),
+            label.textFormat(),
+            label.layoutDirection(),
+            label.contentsMargins(),
+            label.minimumSize(),
+            label.maximumSize()};
+}
+
+void ProgressDisplay::fitLabel() {
+    // adjustSize() measures the new text by laying it out with the font, a third of what
+    // a percentage step costs on the canvas. The label shows at most 101 texts, so each
+    // size is measured once and then reused, for as long as nothing else it depends on
+    // changes.
+    const LabelLook look = lookOf(*label);
+    if (look != sizedLook_) {
+        labelSizes_.fill(QSize());
+        sizedLook_ = look;
+    }
+    // A label that is a window of its own is also kept within its screen.
+    if (ProgressPercent < 0 || ProgressPercent > 100 || label->isWindow()) {
+        label->adjustSize();
+        return;
+    }
+    QSize& size = labelSizes_[static_cast<std::size_t>(ProgressPercent)];
+    if (size.isValid()) {
+        label->resize(size);
+    } else {
+        label->adjustSize();
+        size = label->size();
     }
 }
 

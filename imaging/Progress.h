@@ -2,6 +2,7 @@
 // The progress display of long pixel operations: a green bar in a picture box and a
 // percentage in a label (the main window's Bar and BarLabel).
 #include <QLabel>
+#include <array>
 
 namespace korv {
 
@@ -19,6 +20,24 @@ public:
     void clearBar();
 
 private:
+    // Everything besides its text that a plain-text label's size hint depends on: while
+    // it stays the same, a percentage's label size can be taken from labelSizes_.
+    struct LabelLook {
+        const QLabel* label = nullptr;
+        QFont font;
+        const QStyle* style = nullptr;
+        int dpi = 0, margin = 0, indent = 0, frameWidth = 0;
+        Qt::Alignment alignment;
+        bool wordWrap = false;
+        Qt::TextFormat format = Qt::AutoText;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QMargins contents;
+        QSize minimum, maximum;
+        bool operator==(const LabelLook&) const = default;
+    };
+    static LabelLook lookOf(const QLabel& label);
+    void fitLabel();
+
     // What the last painting left, so that a call showing the same again can skip it.
     const PictureBox* paintedBar_ = nullptr;
     int paintedPercent_ = -1;
@@ -27,6 +46,8 @@ private:
     int shownPercent_ = -1;
     QString shownText_;
     QSize shownSize_;
+    LabelLook sizedLook_;
+    std::array<QSize, 101> labelSizes_{}; // by percentage; invalid where not yet measured
 };
 
 } // namespace korv

@@ -101,3 +101,35 @@ TEST_F(ProgressTest, AnUnchangedPercentageStillRepairsWhatWasDrawnOverTheBar) {
     progress.ShowProgress(40, 100);
     EXPECT_EQ(bar.surface().pixel(75, 0), RGB(0, 130, 0));
 }
+
+TEST_F(ProgressTest, TheLabelFitsEachPercentageAlsoAfterItsLookChanges) {
+    // Every step must leave the label as large as its text asks, however that was found.
+    // The label sits in a window, as the main window's does.
+    QWidget window;
+    auto* label = new QLabel(&window);
+    progress.label = label;
+    auto runThrough = [&](const char* what) {
+        for (int v = 0; v <= 100; v += 3)
+            progress.ShowProgress(v, 100);
+        progress.ShowProgress(100, 100);
+        EXPECT_EQ(label->size(), label->sizeHint()) << what;
+        progress.ShowProgress(6, 100);
+        EXPECT_EQ(label->size(), label->sizeHint()) << what;
+    };
+    runThrough("first run");
+    const QSize small = label->size();
+    QFont big = label->font();
+    big.setPointSize(big.pointSize() * 3);
+    label->setFont(big);
+    runThrough("larger font");
+    EXPECT_GT(label->height(), small.height());
+    label->setMargin(7);
+    runThrough("margin");
+    label->setIndent(11);
+    runThrough("indent");
+    label->setContentsMargins(1, 2, 3, 4);
+    runThrough("contents margins");
+    label->setMinimumWidth(300);
+    runThrough("minimum width");
+    EXPECT_EQ(label->width(), 300);
+}
