@@ -19,13 +19,24 @@ void ProgressDisplay::ShowProgress(int value, int max) {
         Surface& s = bar->surface();
         if (bar != paintedBar_ || ProgressPercent != paintedPercent_ ||
             s.image().cacheKey() != paintedKey_) {
+            // When the bar only grows over what this display painted, with nothing drawn
+            // on it since, the columns already painted hold their last colours: paint and
+            // show only the new ones (from the old edge, which the boxes include).
+            const bool grows = bar == paintedBar_ && s.image().cacheKey() == paintedKey_ &&
+                               ProgressPercent > paintedPercent_ && s.drawMode == DrawCopyPen;
+            const double from = grows ? paintedPercent_ * 1.9 : 0;
             // Two overlapping bands of two-pixel boxes: a brightening upper band and a
             // darker one fading towards the bottom, the later boxes painting over.
             for (int i = 0; i <= 9; ++i) {
-                s.filledBox(0, i, length, i + 1, RGB(0, 130 + 10 * i, 0));
-                s.filledBox(0, i + 7, length, i + 8, RGB(0, 200 - 10 * i, 0));
+                s.filledBox(from, i, length, i + 1, RGB(0, 130 + 10 * i, 0));
+                s.filledBox(from, i + 7, length, i + 8, RGB(0, 200 - 10 * i, 0));
             }
-            bar->Refresh();
+            if (grows) {
+                const int left = s.toPx(from);
+                bar->update(bar->borderPx() + left, 0, s.toPx(length) - left + 1, bar->height());
+            } else {
+                bar->Refresh();
+            }
             paintedBar_ = bar;
             paintedPercent_ = ProgressPercent;
             paintedKey_ = s.image().cacheKey();

@@ -102,6 +102,23 @@ TEST_F(ProgressTest, AnUnchangedPercentageStillRepairsWhatWasDrawnOverTheBar) {
     EXPECT_EQ(bar.surface().pixel(75, 0), RGB(0, 130, 0));
 }
 
+TEST_F(ProgressTest, AGrowingBarEndsAsOnePaintedAtOnce) {
+    PictureBox fresh;
+    fresh.Move(0, 0, 196 * 15, 22 * 15);
+    fresh.setBackColor(kBlank);
+    ProgressDisplay once;
+    once.bar = &fresh;
+    once.ShowProgress(77, 100);
+
+    for (int v = 0; v <= 60; v += 7)
+        progress.ShowProgress(v, 100);
+    // Something draws over the painted part before the bar grows further.
+    bar.surface().filledBox(10, 2, 20, 15, RGB(255, 0, 0));
+    progress.ShowProgress(70, 100);
+    progress.ShowProgress(77, 100);
+    EXPECT_EQ(bar.Image(), fresh.Image());
+}
+
 TEST_F(ProgressTest, TheLabelFitsEachPercentageAlsoAfterItsLookChanges) {
     // Every step must leave the label as large as its text asks, however that was found.
     // The label sits in a window, as the main window's does.
