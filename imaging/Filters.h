@@ -6,10 +6,12 @@
 
 #include <QImage>
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -41,14 +43,26 @@ public:
     std::array<int, 766> Tabel{};
     int Voortgang = 0;
 
-    // Runs after every yield of a filter, right after the event loop ran (before the
-    // progress bar is painted). Empty by default; tests record progress with it.
+    // Runs after every yield of a filter, right after the event loop ran or was passed
+    // over (before the progress bar is painted). Empty by default; tests record progress
+    // with it.
     std::function<void()> onYield;
+
+    // How long a filter may run before a yield lets the event loop run again. The first
+    // yield of every call runs it; the later ones only once this has passed since it
+    // last did. Zero runs it at every yield.
+    std::chrono::nanoseconds eventInterval = std::chrono::milliseconds(10);
 
 private:
     ImagingState& state;
+    // The picture's size while a filter runs. A row loop bounded by W itself reads it
+    // again after every byte it stores (a byte store may change any object, as far as
+    // the compiler knows), which keeps the loop from being vectorised: loops take a
+    // local copy.
     int W = 0;
     int H = 0;
+    // When the event loop last ran in a yield; empty before the first yield of a call.
+    std::optional<std::chrono::steady_clock::time_point> eventsRan_;
 
     // Offset of channel c (1..4) of pixel (x, y) (1-based) in Pixels.
     std::size_t at(int c, int x, int y) const {
@@ -62,7 +76,7 @@ private:
     void runFilter(int FilterNo, int Param, int& Progress);
 
     // Progress and table conventions shared by every filter.
-    void yieldOnce();                            // the event loop runs once
+    void yieldOnce();                            // the event loop runs, when due
     void reportRow(int y, int p, int& Progress); // Voortgang, Progress, yield, bar
     void finish(int& Progress);                  // Progress 100, yield
     void fillThirds();                           // Tabel(i) = i \ 3, i = 0..765

@@ -2,6 +2,8 @@
 // pictures and the progress each filter reports.
 #include "FiltersTestSupport.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -315,4 +317,41 @@ TEST_F(FiltersDispatcher, WorksOnPixelsOfItsOwnAndSurvivesAReplacedPicture) {
             for (int x = 1; x <= 5; ++x)
                 ASSERT_EQ(px(canvas, x, y)[1], 255 - px(before, x, y)[1]) << replace;
     }
+}
+
+TEST_F(FiltersDispatcher, TheEventLoopRunsAtTheFirstYieldAndThenWhenDue) {
+    // Counts the rounds of the event loop: a posted event that posts itself again each
+    // time it is delivered.
+    struct RoundCounter : QObject {
+        int rounds = 0;
+        RoundCounter() { repost(); }
+        bool event(QEvent* e) override {
+            if (e->type() != QEvent::User) return QObject::event(e);
+            ++rounds;
+            repost();
+            return true;
+        }
+        void repost() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
+    };
+    int yields = 0;
+    filters.onYield = [&] { ++yields; };
+    const QImage tall = busyPicture(4, 40);
+
+    // Not yet due again: the loop ran once, at the start, while every row still yielded.
+    filters.eventInterval = std::chrono::hours(1);
+    for (int call = 0; call < 2; ++call) {
+        RoundCounter counter;
+        yields = 0;
+        run(2, tall);
+        EXPECT_EQ(yields, 41) << call; // forty rows and the end
+        EXPECT_EQ(counter.rounds, 1) << call;
+    }
+
+    // Always due: the loop runs at every yield.
+    filters.eventInterval = std::chrono::nanoseconds(0);
+    RoundCounter counter;
+    yields = 0;
+    run(2, tall);
+    EXPECT_EQ(yields, 41);
+    EXPECT_EQ(counter.rounds, 41);
 }
