@@ -18,11 +18,12 @@ using filterhelpers::share;
 // A channel with one value everywhere stays as it is (its stretch would be 0 / 0).
 void Filters::FilterStretchLevels(int& Progress) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     int smallest[3] = {255, 255, 255};
     int largest[3] = {0, 0, 0};
     for (int y = 1; y <= H; ++y) {
         const std::uint8_t* s = row(y); // read before it is written
-        for (int x = 0; x < W; ++x, s += 4)
+        for (int x = 0; x < w; ++x, s += 4)
             for (int c = 0; c < 3; ++c) { // min and max rather than branches: vectorises
                 smallest[c] = std::min<int>(smallest[c], s[c]);
                 largest[c] = std::max<int>(largest[c], s[c]);
@@ -59,6 +60,7 @@ void Filters::FilterStretchLevels(int& Progress) {
 // blue, green, red; clamped.
 void Filters::FilterAddNoise(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     const double span = 2.0 * Param + 1.0;
     const double P = Param;
     // A row's numbers are drawn in one run, in the order the pixels use them: the
@@ -68,7 +70,7 @@ void Filters::FilterAddNoise(int& Progress, int Param) {
         state.services.random.fill(numbers.data(), numbers.size());
         const double* r = numbers.data();
         std::uint8_t* p = row(y); // each byte read before it is written
-        for (int x = 0; x < W; ++x, p += 4, r += 3)
+        for (int x = 0; x < w; ++x, p += 4, r += 3)
             for (int c = 0; c < 3; ++c)
                 p[c] = clampByte(vbCInt(r[c] * span - P + p[c]));
         reportRow(y, share(y, 100, H), Progress);
@@ -80,6 +82,7 @@ void Filters::FilterAddNoise(int& Progress, int Param) {
 // precision; clamped.
 void Filters::FilterSaturation(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     fillThirds();
     const double k = static_cast<double>(static_cast<float>(Param / 100.0));
     // A result depends on the channel's value and the grey value alone: each grey value's
@@ -88,7 +91,7 @@ void Filters::FilterSaturation(int& Progress, int Param) {
     std::array<bool, 256> ready{};
     for (int y = 1; y <= H; ++y) {
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4) {
+        for (int x = 0; x < w; ++x, p += 4) {
             const int g = Tabel[static_cast<std::size_t>(p[0] + p[1] + p[2])];
             std::uint8_t* curve = curves.data() + 256 * g;
             if (!ready[static_cast<std::size_t>(g)]) {

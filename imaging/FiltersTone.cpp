@@ -81,9 +81,10 @@ void filterhelpers::redistributingClip(std::int64_t& b, std::int64_t& g, std::in
 // 2: c := 255 - c, in place.
 void Filters::FilterNegative(int& Progress) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     for (int y = 1; y <= H; ++y) {
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4) // 255 - c is c with its bits flipped
+        for (int x = 0; x < w; ++x, p += 4) // 255 - c is c with its bits flipped
             storePixel(p, loadPixel(p) ^ 0x00FFFFFFu);
         reportRow(y, share(y, 100, H), Progress);
     }
@@ -93,10 +94,11 @@ void Filters::FilterNegative(int& Progress) {
 // 12: all three channels := Tabel(blue + green + red), the mean rounded down; in place.
 void Filters::FilterGrayscale(int& Progress) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     fillThirds();
     for (int y = 1; y <= H; ++y) {
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4) {
+        for (int x = 0; x < w; ++x, p += 4) {
             const auto v =
                 static_cast<std::uint8_t>(Tabel[static_cast<std::size_t>(p[0] + p[1] + p[2])]);
             p[0] = p[1] = p[2] = v;
@@ -129,6 +131,7 @@ void Filters::FilterBrightness(int& Progress, int Param) {
 // 15: each pixel the mean colour of its Param x Param square; from the source.
 void Filters::FilterPixelize(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W;  // see Filters::W
     if (Param <= 0) { // no square size: the picture stays as it is
         finish(Progress);
         return;
@@ -167,7 +170,7 @@ void Filters::FilterPixelize(int& Progress, int Param) {
             }
         }
         std::uint8_t* p = row(y);
-        for (int x = 1; x <= W; ++x, p += 4) {
+        for (int x = 1; x <= w; ++x, p += 4) {
             const std::size_t s = 3 * static_cast<std::size_t>((x - 1) / P);
             p[0] = means[s];
             p[1] = means[s + 1];
@@ -182,6 +185,7 @@ void Filters::FilterPixelize(int& Progress, int Param) {
 // parameters write nothing but still run the rows.
 void Filters::FilterSwapColors(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     // Source channel (0 blue, 1 green, 2 red) for new blue, green, red.
     static constexpr int map[6][3] = {
         {0, 1, 2}, // unused
@@ -197,7 +201,7 @@ void Filters::FilterSwapColors(int& Progress, int Param) {
             const int* m = map[Param];
             const std::uint8_t* s = row(y); // read before it is written
             std::uint8_t* p = row(y);
-            for (int x = 0; x < W; ++x, p += 4, s += 4) {
+            for (int x = 0; x < w; ++x, p += 4, s += 4) {
                 // All three read before any is written: the pixel is its own source.
                 const std::uint8_t b = s[m[0]], g = s[m[1]], r = s[m[2]];
                 p[0] = b;
@@ -213,6 +217,7 @@ void Filters::FilterSwapColors(int& Progress, int Param) {
 // 17: contrast around the mean grey level with the redistributing clip; from the source.
 void Filters::FilterContrast(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     fillThirds();
     const std::int64_t mean = meanGrey(); // first pass, 64-bit sum
     const double f = singleFactor(Param);
@@ -224,7 +229,7 @@ void Filters::FilterContrast(int& Progress, int Param) {
     for (int y = 1; y <= H; ++y) {
         const std::uint8_t* s = row(y); // read before it is written
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4, s += 4) {
+        for (int x = 0; x < w; ++x, p += 4, s += 4) {
             std::int64_t b = Tabel[s[0]], g = Tabel[s[1]], r = Tabel[s[2]];
             // Mostly all three lie inside 0..255 already (their bits ORed stay within a
             // byte): only the others go through the clip's rounds.
@@ -241,11 +246,12 @@ void Filters::FilterContrast(int& Progress, int Param) {
 // 18: black where all three channels lie strictly below the parts of Param, else white.
 void Filters::FilterColorThreshold(int& Progress, int Param) {
     Voortgang = 0;
+    const int w = W; // see Filters::W
     int R, G, B;
     SplitRGB(Param, R, G, B);
     for (int y = 1; y <= H; ++y) {
         std::uint8_t* p = row(y);
-        for (int x = 0; x < W; ++x, p += 4) {
+        for (int x = 0; x < w; ++x, p += 4) {
             const std::uint32_t c = loadPixel(p);
             const int b = static_cast<int>(c & 0xFF), g = static_cast<int>((c >> 8) & 0xFF),
                       r = static_cast<int>((c >> 16) & 0xFF);
