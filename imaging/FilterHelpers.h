@@ -37,28 +37,24 @@ inline void storePixel(std::uint8_t* p, std::uint32_t v) {
 }
 
 // Each colour byte of a pixel through its channel's curve (blue, green, red), the
-// reserved byte kept. Blue and green are looked up together in a table of pairs: two
-// lookups a pixel instead of three, for a table built in a loop that vectorises.
+// reserved byte kept.
 class PixelCurves {
 public:
-    PixelCurves(const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
-        : blueGreen_(65536) {
-        for (int g = 0; g < 256; ++g)
-            for (int b = 0; b < 256; ++b)
-                blueGreen_[static_cast<std::size_t>(g << 8 | b)] =
-                    static_cast<std::uint16_t>(blue[b] | green[g] << 8);
-        for (int r = 0; r < 256; ++r)
-            red_[r] = std::uint32_t{red[r]} << 16;
-    }
-    void apply(std::uint8_t* p, int count) const {
-        for (int x = 0; x < count; ++x, p += 4) {
-            const std::uint32_t c = loadPixel(p);
-            storePixel(p, (c & 0xFF000000u) | blueGreen_[c & 0xFFFF] | red_[(c >> 16) & 0xFF]);
-        }
-    }
+    PixelCurves(const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red);
+    void apply(std::uint8_t* p, int count) const;
+
+    // Whether apply may look bytes up 64 at a time where the processor can; on by default
+    // where it can. Tests switch it off to compare both ways.
+    static bool wideLookup;
 
 private:
-    std::vector<std::uint16_t> blueGreen_;
+    void applyPairs(std::uint8_t* p, int count) const;
+    void applyWide(std::uint8_t* p, int count) const;
+
+    bool wide_;
+    bool same_; // one curve for all three channels
+    std::uint8_t curve_[3][256];
+    std::vector<std::uint16_t> blueGreen_; // pairs, built only when not wide
     std::uint32_t red_[256];
 };
 
