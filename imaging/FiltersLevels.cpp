@@ -18,21 +18,42 @@ using filterhelpers::share;
 // A channel with one value everywhere stays as it is (its stretch would be 0 / 0).
 void Filters::FilterStretchLevels(int& Progress) {
     Voortgang = 0;
-    const int w = W; // see Filters::W
+    // The smallest and largest value of every byte position in blocks of 64 bytes (16
+    // pixels), so that the loop works on whole blocks the compiler vectorises; byte k of
+    // a block belongs to channel k mod 4. Pixels after the last whole block of a row are
+    // folded in one by one.
+    constexpr std::size_t block = 64;
+    std::uint8_t low[block], high[block];
+    std::fill(low, low + block, std::uint8_t{255});
+    std::fill(high, high + block, std::uint8_t{0});
     int smallest[3] = {255, 255, 255};
     int largest[3] = {0, 0, 0};
+    const std::size_t n = rowBytes();
     for (int y = 1; y <= H; ++y) {
         const std::uint8_t* s = row(y); // read before it is written
-        for (int x = 0; x < w; ++x, s += 4)
-            for (int c = 0; c < 3; ++c) { // min and max rather than branches: vectorises
-                smallest[c] = std::min<int>(smallest[c], s[c]);
-                largest[c] = std::max<int>(largest[c], s[c]);
+        std::size_t k = 0;
+        for (; k + block <= n; k += block)
+            for (std::size_t j = 0; j < block; ++j) {
+                // By value: std::min's reference to one of two objects would stop it.
+                const std::uint8_t v = s[k + j];
+                low[j] = v < low[j] ? v : low[j];
+                high[j] = v > high[j] ? v : high[j];
+            }
+        for (; k < n; k += 4)
+            for (int c = 0; c < 3; ++c) {
+                smallest[c] = std::min<int>(smallest[c], s[k + c]);
+                largest[c] = std::max<int>(largest[c], s[k + c]);
             }
         // First pass: progress without the bar.
         Voortgang = share(y, 10, H);
         Progress = Voortgang;
         yieldOnce();
     }
+    for (std::size_t j = 0; j < block; ++j)
+        if (j % 4 != 3) {
+            smallest[j % 4] = std::min<int>(smallest[j % 4], low[j]);
+            largest[j % 4] = std::max<int>(largest[j % 4], high[j]);
+        }
     Progress = 10;
     yieldOnce();
 
