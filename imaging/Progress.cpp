@@ -7,6 +7,26 @@
 
 namespace korv {
 
+namespace {
+
+// Two overlapping bands of two-pixel boxes: a brightening upper band and a darker one
+// fading towards the bottom, the later boxes painting over.
+const std::array<Surface::Band, 20>& bands() {
+    static const std::array<Surface::Band, 20> all = [] {
+        std::array<Surface::Band, 20> b{};
+        for (int i = 0; i <= 9; ++i) {
+            b[static_cast<std::size_t>(2 * i)] = {double(i), double(i + 1),
+                                                  RGB(0, 130 + 10 * i, 0)};
+            b[static_cast<std::size_t>(2 * i + 1)] = {double(i + 7), double(i + 8),
+                                                      RGB(0, 200 - 10 * i, 0)};
+        }
+        return b;
+    }();
+    return all;
+}
+
+} // namespace
+
 void ProgressDisplay::ShowProgress(int value, int max) {
     // A single row or column (or two for the halving operations) gives max 0: keep the
     // last percentage rather than divide by it.
@@ -25,12 +45,7 @@ void ProgressDisplay::ShowProgress(int value, int max) {
             const bool grows = bar == paintedBar_ && s.image().cacheKey() == paintedKey_ &&
                                ProgressPercent > paintedPercent_ && s.drawMode == DrawCopyPen;
             const double from = grows ? paintedPercent_ * 1.9 : 0;
-            // Two overlapping bands of two-pixel boxes: a brightening upper band and a
-            // darker one fading towards the bottom, the later boxes painting over.
-            for (int i = 0; i <= 9; ++i) {
-                s.filledBox(from, i, length, i + 1, RGB(0, 130 + 10 * i, 0));
-                s.filledBox(from, i + 7, length, i + 8, RGB(0, 200 - 10 * i, 0));
-            }
+            s.filledBands(from, length, bands().data(), static_cast<int>(bands().size()));
             if (grows) {
                 const int left = s.toPx(from);
                 bar->update(bar->borderPx() + left, 0, s.toPx(length) - left + 1, bar->height());

@@ -356,6 +356,40 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, int color) {
     }
 }
 
+void Surface::filledBands(double x1, double x2, const Band* bands, int count) {
+    if (count <= 0) return;
+    if (drawMode != DrawCopyPen) { // each box's pixels depend on what the one before left
+        for (int i = 0; i < count; ++i)
+            filledBox(x1, bands[i].y1, x2, bands[i].y2, bands[i].color);
+        return;
+    }
+    currentX = x2;
+    currentY = bands[count - 1].y2;
+    int l = toPx(x1), r = toPx(x2);
+    if (l > r) std::swap(l, r);
+    l = std::max(l, 0);
+    r = std::min(r, img_.width() - 1);
+    const int h = img_.height();
+    if (l > r || h <= 0) return;
+    // The colour each row ends with; rows no box reaches stay as they are.
+    std::vector<std::int64_t> last(static_cast<std::size_t>(h), -1);
+    for (int i = 0; i < count; ++i) {
+        int t = toPx(bands[i].y1), b = toPx(bands[i].y2);
+        if (t > b) std::swap(t, b);
+        t = std::max(t, 0);
+        b = std::min(b, h - 1);
+        for (int y = t; y <= b; ++y)
+            last[static_cast<std::size_t>(y)] = pixOf(rgbFromColor(bands[i].color));
+    }
+    uchar* bits = img_.bits();
+    const qsizetype stride = img_.bytesPerLine();
+    for (int y = 0; y < h; ++y)
+        if (last[static_cast<std::size_t>(y)] >= 0) {
+            QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+            std::fill(row + l, row + r + 1, static_cast<QRgb>(last[static_cast<std::size_t>(y)]));
+        }
+}
+
 // ---------------------------------------------------------------- circles
 
 void Surface::ellipseShape(double cx, double cy, double rx, double ry, Mask& inside) const {

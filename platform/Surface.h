@@ -96,6 +96,14 @@ public:
     void box(double x1, double y1, double x2, double y2, int color);
     // Box in one colour, outline and inside, both corners included.
     void filledBox(double x1, double y1, double x2, double y2, int color);
+    // Boxes from x1 to x2 that differ only in their rows and colours, painted in order:
+    // the same pixels as filledBox for each, with the columns worked out once and each
+    // row painted once, in the colour of the last box over it.
+    struct Band {
+        double y1, y2;
+        int color;
+    };
+    void filledBands(double x1, double x2, const Band* bands, int count);
     // Circle, ellipse, arc or pie. Angles in radians counter-clockwise from three
     // o'clock; a negative angle also draws the radius line to that end; with both
     // angles negative the pie is filled per fill style. The radius is the horizontal

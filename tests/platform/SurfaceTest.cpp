@@ -112,6 +112,36 @@ TEST(Surface, FilledBoxIncludesBothCorners) {
     EXPECT_EQ(art(s), (Art{"........", "..rrrr..", "ggrrrr..", "ggrrrr..", "gg.....b"}));
 }
 
+TEST(Surface, BandsPaintWhatTheirBoxesPaintOneAfterAnother) {
+    // Overlapping bands, rows in any order, partly outside, in pixels and in twips,
+    // with the copy pen and with one whose result depends on what lies below.
+    const Surface::Band bands[] = {{0, 1, kRed},   {1, 3, kBlue},  {5, 2, kGreen},
+                                   {-2, 0, kGrey}, {6, 9, kBlack}, {4, 4, RGB(1, 2, 3)}};
+    const double columns[][2] = {{1, 5}, {6, -2}, {3, 3}, {9, 12}, {-4, -1}};
+    for (ScaleMode mode : {ScaleMode::Pixels, ScaleMode::Twips})
+        for (int drawMode : {DrawCopyPen, DrawXorPen})
+            for (const auto& c : columns) {
+                const double u = mode == ScaleMode::Twips ? 15.0 : 1.0;
+                Surface one(8, 7), all(8, 7);
+                for (Surface* s : {&one, &all}) {
+                    s->scaleMode = mode;
+                    s->drawMode = drawMode;
+                    s->filledBox(0, 0, 7 * u, 6 * u, kGrey);
+                }
+                for (const Surface::Band& b : bands)
+                    one.filledBox(c[0] * u, b.y1 * u, c[1] * u, b.y2 * u, b.color);
+                std::vector<Surface::Band> scaled(std::begin(bands), std::end(bands));
+                for (Surface::Band& b : scaled) {
+                    b.y1 *= u;
+                    b.y2 *= u;
+                }
+                all.filledBands(c[0] * u, c[1] * u, scaled.data(), static_cast<int>(scaled.size()));
+                EXPECT_EQ(all.image(), one.image()) << c[0] << ".." << c[1] << " mode " << drawMode;
+                EXPECT_EQ(all.currentX, one.currentX);
+                EXPECT_EQ(all.currentY, one.currentY);
+            }
+}
+
 TEST(Surface, BoxOutlineFilledPerFillStyle) {
     Surface s(8, 6);
     s.fillColor = kRed;
