@@ -50,7 +50,7 @@ void Filters::ApplyFilter(int FilterNo, QImage& bitmap, int Param, int& Progress
     H = work.height();
 
     // Other numbers run nothing.
-    eventsRan_.reset();
+    eventsRan_ = std::chrono::steady_clock::now();
     runFilter(FilterNo, Param, Progress);
 
     bitmap = work;
@@ -162,12 +162,13 @@ void Filters::runFilter(int FilterNo, int Param, int& Progress) {
 void Filters::yieldOnce() {
     // A filter yields after every row, hundreds of times in a millisecond on the canvas,
     // and a round of the event loop that paints the progress display costs more than a
-    // row of most filters. No screen shows a frame more often than every few
-    // milliseconds, so the loop runs when the filter starts and then once that long has
-    // passed: the window stays as responsive, and the display shows its last state when
-    // the loop runs again after the filter.
+    // row of most filters. The loop ran just before the filter started, and no screen
+    // shows a frame more often than every few milliseconds: it runs again once that long
+    // has passed since the filter started or since it last ran. The window stays as
+    // responsive, and the display shows its last state when the loop runs after the
+    // filter.
     const auto now = std::chrono::steady_clock::now();
-    if (!eventsRan_ || now - *eventsRan_ >= eventInterval) {
+    if (now - eventsRan_ >= eventInterval) {
         // User input waits, so no press or menu click changes a picture under the
         // filter; painting and timers go on.
         doEvents(false);

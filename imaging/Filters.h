@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -48,9 +47,9 @@ public:
     // with it.
     std::function<void()> onYield;
 
-    // How long a filter may run before a yield lets the event loop run again. The first
-    // yield of every call runs it; the later ones only once this has passed since it
-    // last did. Zero runs it at every yield.
+    // How long a filter runs before a yield lets the event loop run: a yield runs it once
+    // this has passed since the filter started or since the loop last ran. Zero runs it
+    // at every yield.
     std::chrono::nanoseconds eventInterval = std::chrono::milliseconds(10);
 
 private:
@@ -61,8 +60,8 @@ private:
     // local copy.
     int W = 0;
     int H = 0;
-    // When the event loop last ran in a yield; empty before the first yield of a call.
-    std::optional<std::chrono::steady_clock::time_point> eventsRan_;
+    // When the filter started or the event loop last ran in one of its yields.
+    std::chrono::steady_clock::time_point eventsRan_;
 
     // Offset of channel c (1..4) of pixel (x, y) (1-based) in Pixels.
     std::size_t at(int c, int x, int y) const {
