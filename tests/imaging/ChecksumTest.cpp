@@ -245,13 +245,17 @@ TEST_F(Checksums, FiltersKeepTheirPixelsAndProgress) {
 }
 
 TEST_F(Checksums, CurveFiltersGiveTheSamePixelsLookedUpEitherWay) {
-    // Brightness, level stretch and gamma look bytes up 64 at a time where the processor
-    // can, else in tables of pairs: both ways give the recorded pixels.
+    // Brightness, colour threshold, level stretch and gamma look bytes up 64 at a time
+    // where the processor can, else in tables of pairs or by comparing: both ways give
+    // the recorded pixels.
     const bool wide = filterhelpers::PixelCurves::wideLookup;
     for (bool w : {false, true}) {
         filterhelpers::PixelCurves::wideLookup = w;
-        filtersMatch([](const FilterCase& c) { return c.no == 14 || c.no == 28 || c.no == 31; },
-                     false);
+        filtersMatch(
+            [](const FilterCase& c) {
+                return c.no == 14 || c.no == 18 || c.no == 28 || c.no == 31;
+            },
+            false);
     }
     filterhelpers::PixelCurves::wideLookup = wide;
 }
