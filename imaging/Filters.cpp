@@ -49,8 +49,8 @@ void Filters::ApplyFilter(int FilterNo, QImage& bitmap, int Param, int& Progress
     W = work.width();
     H = work.height();
 
+    eventsRan_ = std::chrono::steady_clock::now(); // the event loop ran just before
     // Other numbers run nothing.
-    eventsRan_ = std::chrono::steady_clock::now();
     runFilter(FilterNo, Param, Progress);
 
     bitmap = work;
