@@ -6,6 +6,7 @@
 #include "imaging/Filters.h"
 #include "imaging/PictureOps.h"
 #include "platform/PictureBox.h"
+#include "support/EventRounds.h"
 #include "support/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -221,23 +222,6 @@ protected:
     ImagingState state{services, progress};
 };
 
-// Posts itself again each time it is delivered, so that it records once per round of
-// the event loop: the yields of a picture operation, which has no hook of its own.
-class YieldRecorder : public QObject {
-public:
-    explicit YieldRecorder(std::function<void()> f) : f_(std::move(f)) { repost(); }
-    bool event(QEvent* e) override {
-        if (e->type() != QEvent::User) return QObject::event(e);
-        f_();
-        repost();
-        return true;
-    }
-
-private:
-    void repost() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
-    std::function<void()> f_;
-};
-
 } // namespace
 
 TEST_F(Checksums, FiltersKeepTheirPixelsAndProgress) {
@@ -309,7 +293,8 @@ TEST_F(Checksums, PictureOperationsKeepTheirPixelsAndProgress) {
             undo.surface().setImage(randomPicture(size[0], size[1], seed++));
             progress.clearBar();
             {
-                YieldRecorder recorder([&] { traceDisplay(trace); });
+                // The yields of a picture operation, which has no hook of its own.
+                EventRounds recorder([&] { traceDisplay(trace); });
                 switch (c.op) {
                 case 0:
                     FlipHorizontal(pic);

@@ -1,9 +1,8 @@
 // The filter dispatcher: busy refusal, unknown numbers, the buffer's layout, tiny
 // pictures and the progress each filter reports.
 #include "FiltersTestSupport.h"
+#include "support/EventRounds.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -321,19 +320,6 @@ TEST_F(FiltersDispatcher, WorksOnPixelsOfItsOwnAndSurvivesAReplacedPicture) {
 }
 
 TEST_F(FiltersDispatcher, TheEventLoopRunsOnlyOnceTheIntervalHasPassed) {
-    // Counts the rounds of the event loop: a posted event that posts itself again each
-    // time it is delivered.
-    struct RoundCounter : QObject {
-        int rounds = 0;
-        RoundCounter() { repost(); }
-        bool event(QEvent* e) override {
-            if (e->type() != QEvent::User) return QObject::event(e);
-            ++rounds;
-            repost();
-            return true;
-        }
-        void repost() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
-    };
     int yields = 0;
     filters.onYield = [&] { ++yields; };
     const QImage tall = busyPicture(4, 40);
@@ -341,18 +327,20 @@ TEST_F(FiltersDispatcher, TheEventLoopRunsOnlyOnceTheIntervalHasPassed) {
     // Not yet due: the loop did not run, while every row still yielded.
     filters.eventInterval = std::chrono::hours(1);
     for (int call = 0; call < 2; ++call) {
-        RoundCounter counter;
+        int rounds = 0;
+        EventRounds counter([&] { ++rounds; });
         yields = 0;
         run(2, tall);
         EXPECT_EQ(yields, 41) << call; // forty rows and the end
-        EXPECT_EQ(counter.rounds, 0) << call;
+        EXPECT_EQ(rounds, 0) << call;
     }
 
     // Always due: the loop runs at every yield.
     filters.eventInterval = std::chrono::nanoseconds(0);
-    RoundCounter counter;
+    int rounds = 0;
+    EventRounds counter([&] { ++rounds; });
     yields = 0;
     run(2, tall);
     EXPECT_EQ(yields, 41);
-    EXPECT_EQ(counter.rounds, 41);
+    EXPECT_EQ(rounds, 41);
 }
