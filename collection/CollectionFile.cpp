@@ -25,8 +25,9 @@ QString collectionPhotoFolder(const QString& programFolder, const QString& naam)
 QString recordPhotoPath(const QString& programFolder, const QString& naam, const QString& jaar,
                         const QString& catNr) {
     const QString file = catNr + ".jpg";
+    // An empty part drops a folder level: the photo would come from another folder.
     for (const QString& part : {naam, jaar, file})
-        if (!isUsableFileName(part)) return QString();
+        if (part.isEmpty() || !isUsableFileName(part)) return QString();
     return collectionPhotoFolder(programFolder, naam) + '/' + jaar + '/' + file;
 }
 

@@ -23,7 +23,7 @@ QString collectionPath(const QString& programFolder, const QString& naam);
 // Where the user keeps the photos of a collection.
 QString collectionPhotoFolder(const QString& programFolder, const QString& naam);
 // A record's photo: <photo folder>\<field 1>\<field 2>.jpg, the fields as stored.
-// Empty when the name or a field would not stay one name in the path (a separator,
+// Empty when the name or a field would not stay one name in the path (empty, a separator,
 // "." or "..", a control character), so that no file outside the photo folder is read.
 QString recordPhotoPath(const QString& programFolder, const QString& naam, const QString& jaar,
                         const QString& catNr);

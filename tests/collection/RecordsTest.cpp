@@ -203,3 +203,26 @@ TEST_F(PhotoTest, APathPartThatLeadsOutOfThePhotoFolderFindsNothing) {
     EXPECT_EQ(recordPhotoPath(path(""), "Foto", "1980", "NL 5"),
               path("Verzameling/Foto/1980/NL 5.jpg"));
 }
+
+TEST_F(PhotoTest, AnEmptyPathPartFindsNoPhotoOfAnotherFolder) {
+    QImage img(300, 200, QImage::Format_RGB32);
+    img.fill(qRgb(0, 160, 0));
+    const QImage placeholder = form->Image1->Image().copy();
+    // With no collection name the year folder would be read as a collection's photo folder.
+    ASSERT_TRUE(QDir().mkpath(path("Verzameling/1980")));
+    ASSERT_TRUE(img.save(path("Verzameling/1980/NL 5.jpg"), "JPEG"));
+    naam = "";
+    click(0);
+    EXPECT_FALSE(form->ShowKnop->Enabled());
+    EXPECT_EQ(form->Image1->Image(), placeholder);
+    EXPECT_TRUE(recordPhotoPath(path(""), "", "1980", "NL 5").isEmpty());
+
+    // A record without a year would find a photo lying loose in the collection's folder.
+    naam = "Foto";
+    ASSERT_TRUE(img.save(path("Verzameling/Foto/NL 7.jpg"), "JPEG"));
+    add(rec("", "NL 7"));
+    click(2);
+    EXPECT_FALSE(form->ShowKnop->Enabled());
+    EXPECT_EQ(form->Image1->Image(), placeholder);
+    EXPECT_TRUE(recordPhotoPath(path(""), "Foto", "", "NL 7").isEmpty());
+}
