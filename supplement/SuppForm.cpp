@@ -218,8 +218,15 @@ void SuppForm::connectControls() {
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Scroll(i); });
     connect(PlaatsKnop, &VistaButton::Click, this, [this] { PlaatsKnop_Click(); });
     connect(ExitKnop, &VistaButton::Click, this, [this] { ExitKnop_Click(); });
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    connect(List1, &QListWidget::itemActivated, this, [this] { List1_Click(); });
+    // A double click, or a style that activates on a single click, brings more than one
+    // signal for the same row. Only a row still current opens: when the user has kept
+    // the unsaved page, the list went back to that page's row, and the rest of the
+    // gesture asks nothing more.
+    const auto opensRow = [this](QListWidgetItem* item) {
+        if (item == List1->currentItem()) List1_Click();
+    };
+    connect(List1, &QListWidget::itemClicked, this, opensRow);
+    connect(List1, &QListWidget::itemActivated, this, opensRow);
 }
 
 void SuppForm::Form_Load() {
@@ -417,9 +424,13 @@ void SuppForm::EditUndo_Click() {
 }
 
 void SuppForm::FileNew_Click() {
-    if (M.S.services.dialogs->msgBox("Wilt u een nieuw ontwerp maken?", Mb::YesNo, "Nieuw") ==
-        Mb::No)
+    // Unsaved work gets the question about losing it; a second box would ask the same.
+    if (PaginaGewijzigd) {
+        if (!mayDiscardPage()) return;
+    } else if (M.S.services.dialogs->msgBox("Wilt u een nieuw ontwerp maken?", Mb::YesNo,
+                                            "Nieuw") == Mb::No) {
         return;
+    }
     Pic->clearPicture();
     Pic->Refresh();
     PaginaGewijzigd = false; // a blank page holds no work

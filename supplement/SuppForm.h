@@ -180,6 +180,9 @@ private:
     bool mayDiscardPage();
 
     bool sliding_ = false;
+    // The list row of the page last opened from it (-1: none), where the list goes back
+    // to when the user keeps the unsaved page instead.
+    int pageRow_ = -1;
 };
 
 } // namespace korv

@@ -37,6 +37,7 @@ void SuppForm::Openen_Click(int Index) {
 void SuppForm::LoadSupplementLijst(int Index) {
     AppState& S = M.S;
     List1->clear();
+    pageRow_ = -1; // the rows now name another folder's files
     const QString folder = S.services.programFolder;
     File1.Path = Index == 0 ? coverFolder(folder) : ownFolder(folder);
     File1.Pattern = Index == 0 ? "*.jpg" : "*.bmp";
@@ -57,6 +58,14 @@ void SuppForm::List1_Click() {
         showError(M.S, "Dit supplement kan niet worden geopend:\r\n" + path);
         return;
     }
+    // Asked only once the file has loaded: a page that cannot replace the work leaves
+    // it and its flag alone.
+    if (!mayDiscardPage()) {
+        const QSignalBlocker block(List1);
+        List1->setCurrentRow(pageRow_);
+        return;
+    }
+    pageRow_ = List1->currentRow();
     // Shown at its own size from the top-left corner; the page keeps its size.
     Pic->setPicture(img);
     if (Check1->isChecked()) drawFrame();

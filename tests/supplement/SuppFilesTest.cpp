@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTest>
 
 using namespace korv;
 
@@ -26,6 +27,11 @@ void clickEntry(SuppForm& f, const QString& name) {
     f.List1->setCurrentItem(items.front());
     f.List1_Click();
 }
+// The centre of a row in the list's viewport, where the user clicks.
+QPoint rowCentre(SuppForm& f, int row) {
+    return f.List1->visualItemRect(f.List1->item(row)).center();
+}
+const QString kUnsavedPage = "De pagina is gewijzigd en niet opgeslagen. Toch doorgaan?";
 } // namespace
 
 TEST_F(SuppTest, ListsEachFolderAndOpensACoverPage) {
@@ -51,6 +57,80 @@ TEST_F(SuppTest, ListsEachFolderAndOpensACoverPage) {
     EXPECT_EQ(px(479, 699), kWhite);
 }
 
+// Opening a page replaces the whole page: over unsaved work the user is asked first, for
+// cover pages and own pages alike, and No keeps page, undo copy, flag and list as they were.
+TEST_F(SuppTest, OpeningAPageOverAnUnsavedPageAsksFirst) {
+    ASSERT_TRUE(solid(480, 700, QColor(0, 0, 255)).save(path("Supplementen/Wapens/Blauw.jpg")));
+    ASSERT_TRUE(solid(480, 700, QColor(255, 0, 0)).save(path("Supplementen/Wapens/Rood.jpg")));
+    ASSERT_TRUE(solid(480, 700, QColor(0, 255, 0)).save(path("Supplementen/Ontwerpen/Eigen.bmp")));
+    open();
+    F().show();
+    F().Openen_Click(1);
+    ASSERT_EQ(F().List1->count(), 2);
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 0));
+    EXPECT_GE(blueOf(px(240, 350)), 247); // unchanged page: opened without a question
+    EXPECT_FALSE(F().PaginaGewijzigd);
+
+    drag(10, 10, 40, 40);
+    drag(100, 100, 140, 140);
+    const QImage page = F().Pic->Image().copy();
+    const QImage undo = F().UndoPic->Image().copy();
+    ASSERT_NE(page, undo);
+
+    auto& q = dialogs->expectMsg(kUnsavedPage, Mb::No);
+    q.title = "Korvamint Smidrovel";
+    q.buttons = Mb::YesNo;
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 1));
+    dialogs->verifyDone();
+    EXPECT_EQ(F().Pic->Image(), page);
+    EXPECT_EQ(F().UndoPic->Image(), undo);
+    EXPECT_TRUE(F().PaginaGewijzigd);
+    EXPECT_EQ(F().List1->currentRow(), 0) << "the list should show the page still on show";
+    EXPECT_TRUE(F().isVisible());
+
+    // A double click is one choice: one question, and No opens nothing afterwards.
+    dialogs->expectMsg(kUnsavedPage, Mb::No);
+    // As the window system delivers one: press, release, double click, release.
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 1));
+    QTest::mouseDClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 1));
+    QTest::mouseRelease(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 1));
+    dialogs->verifyDone();
+    EXPECT_EQ(F().Pic->Image(), page);
+    EXPECT_EQ(F().List1->currentRow(), 0);
+
+    // Enter on a row opens it too, and asks the same.
+    F().List1->setCurrentRow(1);
+    dialogs->expectMsg(kUnsavedPage, Mb::No);
+    QTest::keyClick(F().List1, Qt::Key_Return);
+    dialogs->verifyDone();
+    EXPECT_EQ(F().Pic->Image(), page);
+    EXPECT_EQ(F().List1->currentRow(), 0);
+
+    dialogs->expectMsg(kUnsavedPage, Mb::Yes);
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 1));
+    dialogs->verifyDone();
+    EXPECT_GE(redOf(px(20, 20)), 247);
+    EXPECT_LE(blueOf(px(20, 20)), 8);
+    EXPECT_FALSE(F().PaginaGewijzigd);
+    EXPECT_EQ(F().List1->currentRow(), 1);
+
+    // Own pages: a list filled afresh has no row on show to go back to.
+    F().Openen_Click(2);
+    drag(10, 10, 40, 40);
+    const QImage drawn = F().Pic->Image().copy();
+    dialogs->expectMsg(kUnsavedPage, Mb::No);
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 0));
+    dialogs->verifyDone();
+    EXPECT_EQ(F().Pic->Image(), drawn);
+    EXPECT_TRUE(F().PaginaGewijzigd);
+    EXPECT_EQ(F().List1->currentRow(), -1);
+    EXPECT_TRUE(F().List1->selectedItems().isEmpty());
+    dialogs->expectMsg(kUnsavedPage, Mb::Yes);
+    QTest::mouseClick(F().List1->viewport(), Qt::LeftButton, {}, rowCentre(F(), 0));
+    EXPECT_EQ(px(20, 20), RGB(0, 255, 0));
+    EXPECT_FALSE(F().PaginaGewijzigd);
+}
+
 TEST_F(SuppTest, MissingFolderAndUnreadablePageAreReported) {
     ASSERT_TRUE(QDir(path("Supplementen/Wapens")).removeRecursively());
     writeFile("Supplementen/Ontwerpen/Kapot.bmp", "geen plaatje");
@@ -63,8 +143,9 @@ TEST_F(SuppTest, MissingFolderAndUnreadablePageAreReported) {
     drag(10, 10, 20, 20);
     F().Openen_Click(2);
     dialogs->expectMsg("Kapot.bmp").title = "Error";
-    clickEntry(F(), "Kapot.bmp");
+    clickEntry(F(), "Kapot.bmp"); // nothing to open: no question, the page stays unsaved
     EXPECT_EQ(px(10, 10), kBlack);
+    EXPECT_TRUE(F().PaginaGewijzigd);
 }
 
 TEST_F(SuppTest, SavedPageKeepsTheNameAsTypedAndReopensExactly) {
@@ -88,7 +169,7 @@ TEST_F(SuppTest, SavedPageKeepsTheNameAsTypedAndReopensExactly) {
     // With the frame on, it is drawn over the opened page once more.
     F().HScroll1[0]->setValue(255);
     F().Check1->setChecked(true);
-    dialogs->expectMsg("Wilt u een nieuw ontwerp maken?", Mb::Yes);
+    dialogs->expectMsg(kUnsavedPage, Mb::Yes); // the frame is unsaved work
     F().FileNew_Click();
     clickEntry(F(), " Blad 1 .bmp");
     EXPECT_EQ(px(16, 16), RGB(255, 0, 0));

@@ -14,6 +14,10 @@
 
 using namespace korv;
 
+namespace {
+const QString kUnsavedPage = "De pagina is gewijzigd en niet opgeslagen. Toch doorgaan?";
+}
+
 TEST_F(SuppTest, OpeningSetsUpABlankPageWithTheStoredColour) {
     S().KaderKleurR = 10;
     S().KaderKleurG = 20;
@@ -99,15 +103,30 @@ TEST_F(SuppTest, UndoKeepsOneLevelAndNewPageAsksFirst) {
     EXPECT_EQ(px(120, 120), kWhite);
     EXPECT_EQ(px(20, 20), RGB(240, 240, 240));
 
-    dialogs->expectMsg("Wilt u een nieuw ontwerp maken?", Mb::No).title = "Nieuw";
+    // Over unsaved work the one question is the one about the unsaved page.
+    auto& no = dialogs->expectMsg(kUnsavedPage, Mb::No);
+    no.title = "Korvamint Smidrovel";
+    no.buttons = Mb::YesNo;
     F().FileNew_Click();
+    dialogs->verifyDone();
     EXPECT_EQ(px(20, 20), RGB(240, 240, 240));
-    dialogs->expectMsg("Wilt u een nieuw ontwerp maken?", Mb::Yes).title = "Nieuw";
+    EXPECT_TRUE(F().PaginaGewijzigd);
+    dialogs->expectMsg(kUnsavedPage, Mb::Yes);
     F().FileNew_Click();
+    dialogs->verifyDone();
     EXPECT_EQ(countAll(kWhite), 480 * 700);
+    EXPECT_FALSE(F().PaginaGewijzigd);
+    // A page without unsaved work gets the plain new-page question.
+    auto& plain = dialogs->expectMsg("Wilt u een nieuw ontwerp maken?", Mb::No);
+    plain.title = "Nieuw";
+    plain.buttons = Mb::YesNo;
+    F().FileNew_Click();
     // The undo copy is left alone by a new page.
     F().EditUndo_Click();
     EXPECT_EQ(px(20, 20), RGB(240, 240, 240));
+    dialogs->expectMsg(kUnsavedPage, Mb::Yes); // undo made the page unsaved again
+    F().FileNew_Click();
+    EXPECT_EQ(countAll(kWhite), 480 * 700);
 }
 
 TEST_F(SuppTest, OnlyTheExitButtonStoresTheColour) {
@@ -132,10 +151,6 @@ TEST_F(SuppTest, RegistersItsWindow) {
     WindowTable t;
     registerSupplementWindows(t);
     EXPECT_TRUE(t.has("SuppForm"));
-}
-
-namespace {
-const QString kUnsavedPage = "De pagina is gewijzigd en niet opgeslagen. Toch doorgaan?";
 }
 
 // Closing throws the page away: a page with nothing drawn since it was begun, opened or
