@@ -130,6 +130,8 @@ AfdrukForm::AfdrukForm(Main& main) : QDialog(&main), M(main) {
 void AfdrukForm::Form_Load() {
     AppState& S = M.S;
     PrinterService& printers = S.services.printerService();
+    // Printers come and go between two prints: the list is read afresh each time.
+    printers.refresh();
     layoutForm(this, 7500, 3900, "Afdrukken (" + printers.current().DeviceName + ")", kGreen);
 
     placeCaption(Label8, "Voorbeeld", 240, 150, kCaptionColour);

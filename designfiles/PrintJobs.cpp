@@ -76,6 +76,11 @@ void prepareSheet(PictureBox& work, const QString& programFolder, int format, co
 
 void printPostmark(Printer& p, const QImage& postmark, BusyPointer& busy) {
     p.ScaleMode = Printer::Scale::Pixels;
+    // The overlay's places are dots of a 600-dots-per-inch printer; on any other printer
+    // they and each point are scaled, so that the marks land at the same place and size.
+    const double k = p.dpi() / kPostmarkDpi;
+    const double drawWidth = p.DrawWidth;
+    p.DrawWidth = k;
     if (!postmark.isNull()) {
         const QImage img = postmark.convertToFormat(QImage::Format_RGB32);
         const QRgb transparent = img.pixel(0, 0) & 0xFFFFFF;
@@ -85,15 +90,15 @@ void printPostmark(Printer& p, const QImage& postmark, BusyPointer& busy) {
             for (int x = 0; x < img.width(); ++x) {
                 const QRgb c = row[x] & 0xFFFFFF;
                 if (c == transparent) continue;
-                p.PSet(kPostmarkLeft1 + kPostmarkPitch * x, kPostmarkTop + kPostmarkPitch * y,
-                       fromQRgb(c));
-                p.PSet(kPostmarkLeft2 + kPostmarkPitch * x, kPostmarkTop + kPostmarkPitch * y,
-                       fromQRgb(c));
+                const double top = k * (kPostmarkTop + kPostmarkPitch * y);
+                p.PSet(k * (kPostmarkLeft1 + kPostmarkPitch * x), top, fromQRgb(c));
+                p.PSet(k * (kPostmarkLeft2 + kPostmarkPitch * x), top, fromQRgb(c));
             }
             // Keeps the windows painted; user input waits until the sheet is done.
             doEvents(false);
         }
     }
+    p.DrawWidth = drawWidth;
     p.ScaleMode = Printer::Scale::Twips;
 }
 

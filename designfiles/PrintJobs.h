@@ -25,9 +25,10 @@ const SheetLayout* sheetLayout(int format);
 // A stamp whose left edge would lie beyond this goes to the start of the next row.
 constexpr double kSheetWrap = 12000;
 
-// Postmark dots, in the printer's device pixels.
+// Postmark dots, in device pixels of a printer at kPostmarkDpi dots per inch.
 constexpr double kPostmarkLeft1 = 2100, kPostmarkLeft2 = 3915, kPostmarkTop = 1950;
 constexpr double kPostmarkPitch = 4;
+constexpr double kPostmarkDpi = 600;
 
 // A page of price labels, in twips, from (210, 210).
 struct LabelSheet {

@@ -26,6 +26,8 @@ public:
     bool FontBold = false, FontItalic = false, FontUnderline = false;
     int ForeColor = 0;
     double CurrentX = 0, CurrentY = 0;
+    // Side of the square a point covers, in device pixels.
+    double DrawWidth = 1;
 
     // Device pixels per inch.
     virtual int dpi() const = 0;
@@ -55,14 +57,15 @@ public:
     QFont font() const; // at the printer's resolution
 
 protected:
-    // Page size in device pixels for the current orientation.
+    // Size of the printable area in device pixels for the current orientation; positions
+    // count from its top-left corner.
     virtual QSizeF pagePixels() const = 0;
     // Output in device pixels; `page` counts from 0.
     virtual void beginDocument() = 0;
     virtual void beginPage() = 0; // a page after the first
     virtual void drawText(double x, double y, const QString& text, const QFont& f, int colour) = 0;
     virtual void drawImage(const QRectF& dest, const QImage& img, const QRectF& src) = 0;
-    virtual void drawPoint(double x, double y, int colour) = 0;
+    virtual void drawPoint(double x, double y, double size, int colour) = 0;
     virtual bool finishDocument() = 0;
 
 private:
@@ -78,14 +81,23 @@ public:
     virtual QStringList names() const = 0; // the system's printers, then the PDF printer
     virtual int currentIndex() const = 0;
     virtual void setCurrent(int index) = 0;
-    // The current printer; it stays the same object until another one is chosen.
+    // The current printer; it stays the same object until another one is chosen or the
+    // list is read again.
     virtual Printer& current() = 0;
+    // Reads the list of printers again, so that printers added or removed since are seen;
+    // the current printer stays chosen while it is still there.
+    virtual void refresh() {}
 };
+
+// The name print jobs carry in the print queue and as the title of a PDF.
+inline const QString kPrintJobName = QStringLiteral("Korvamint Smidrovel");
 
 inline const QString kPdfPrinterName = QStringLiteral("PDF-bestand");
 
 // The system's printers through Qt, and a PDF printer at 600 dots per inch that writes
-// its documents as numbered PDF files into `pdfFolder`.
+// its documents as PDF files named after the time into `pdfFolder`. A system printer is
+// asked before a document whether it is there and accepts jobs, and afterwards whether
+// the print system took the job; either failure makes EndDoc report false.
 class QtPrinterService : public PrinterService {
 public:
     explicit QtPrinterService(QString pdfFolder);
@@ -94,6 +106,7 @@ public:
     int currentIndex() const override { return current_; }
     void setCurrent(int index) override;
     Printer& current() override;
+    void refresh() override;
     // Path of the last PDF file written by the PDF printer.
     QString lastPdf() const;
     // Called with the path of each PDF file the PDF printer has finished, so that the

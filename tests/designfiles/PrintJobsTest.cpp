@@ -173,6 +173,29 @@ TEST_F(PrintJobsTest, PostmarkDotsLeaveOutTheCornerColourAtBothPositions) {
     EXPECT_EQ(whites, 2);
 }
 
+// The overlay's dots are a 600-dpi printer's: at 1200 dpi every place and every point
+// doubles, so the marks cover the same area of paper.
+TEST_F(PrintJobsTest, PostmarkLandsAtTheSamePlaceAndSizeAtAnyResolution) {
+    QImage mark = filled(3, 2, Qt::white);
+    mark.setPixel(2, 1, qRgb(0, 0, 180));
+    SheetJob job;
+    job.design = design;
+    job.cancelled = true;
+    job.postmark = mark;
+    for (int dpi : {600, 1200, 300}) {
+        RecordingPrinter p("P", dpi);
+        ASSERT_TRUE(printSheet(p, work.Image(), job, busy));
+        std::vector<QRectF> points;
+        for (const PrintOp& op : p.documents.at(0).at(0))
+            if (op.kind == PrintOp::Point) points.push_back(op.rect);
+        ASSERT_EQ(points.size(), 2u) << dpi;
+        const double k = dpi / 600.0;
+        EXPECT_EQ(points[0], QRectF(2108 * k, 1954 * k, k, k)) << dpi;
+        EXPECT_EQ(points[1], QRectF(3923 * k, 1954 * k, k, k)) << dpi;
+        EXPECT_EQ(p.DrawWidth, 1) << "the point size is put back";
+    }
+}
+
 TEST_F(PrintJobsTest, AFormatOutsideTheTableGetsOnlyThePostmark) {
     SheetJob job;
     job.format = 0;

@@ -1,7 +1,11 @@
 #include "FullDisk.h"
 #include "RecordingPrinter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -59,12 +63,25 @@ TEST(Printer, PdfPrinterWritesAFile) {
     p.Print("twee");
     EXPECT_TRUE(p.EndDoc());
     EXPECT_EQ(written, QStringList{service.lastPdf()});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(service.lastPdf()).fileName()})
+        << "the PDF under its own name and nothing beside it";
     QFile f(service.lastPdf());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
               2);
+    // The printout carries the program's name as its title.
+    QProcess info;
+    info.start("pdfinfo", {service.lastPdf()});
+    ASSERT_TRUE(info.waitForFinished(30000)) << "pdfinfo (poppler-utils) runs";
+    const QString meta = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(
+        QRegularExpression("^Title:\\s+Korvamint Smidrovel$", QRegularExpression::MultilineOption)
+            .match(meta)
+            .hasMatch())
+        << meta.toStdString();
 }
 
 namespace {
@@ -81,9 +98,12 @@ TEST_P(PdfFullDiskTest, PdfPrinterOnAFullDiskReportsFailure) {
     korv::Printer& p = service.current();
     FullDisk full(GetParam(), dir.path());
     if (!full.active()) GTEST_SKIP() << full.reason().toStdString();
+    const QStringList before = full.entries();
     p.Print("Korvamint");
     EXPECT_FALSE(p.EndDoc());
     EXPECT_TRUE(written.isEmpty());
+    // Only a whole PDF may carry a printout's name; the cut-off one is gone.
+    EXPECT_EQ(full.entries(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(FullDisk, PdfFullDiskTest, kFullDiskKinds, fullDiskName);

@@ -9,7 +9,7 @@
 
 struct PrintOp {
     enum Kind { Text, Image, Point } kind = Text;
-    QRectF rect;    // text: top-left in device pixels; image: destination; point: position
+    QRectF rect;    // text: top-left in device pixels; image: destination; point: its square
     QRectF source;  // image: source rectangle
     QString text;   // text
     QImage image;   // image
@@ -55,10 +55,10 @@ protected:
         op.orientation = Orientation;
         open.back().push_back(op);
     }
-    void drawPoint(double x, double y, int c) override {
+    void drawPoint(double x, double y, double size, int c) override {
         PrintOp op;
         op.kind = PrintOp::Point;
-        op.rect = QRectF(x, y, 0, 0);
+        op.rect = QRectF(x, y, size, size);
         op.colour = c;
         open.back().push_back(op);
     }
