@@ -1,6 +1,7 @@
 // Entry of the program: one Main window for the whole run.
 #include "editor/Main.h"
 #include "editor/AppState.h"
+#include "editor/QtTranslation.h"
 #include "editor/WindowTable.h"
 
 #ifdef KORV_HAS_DESIGNFILES
@@ -20,6 +21,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    korv::installQtDutch(app);
     korv::AppState state;
     state.services.programFolder = QCoreApplication::applicationDirPath();
 
