@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace korv;
 
@@ -148,6 +149,33 @@ TEST_F(CollectionTest, ClosingAsksOnlyWhenRecordsAreUnsaved) {
     dialogs->expectMsg(kUnsaved, Mb::No);
     form->ExitKnop_Click();
     EXPECT_TRUE(form->isVisible());
+}
+
+// Escape closes a dialog through reject(), from the window or from a field that leaves
+// the key to it: the same question as the other ways of closing.
+TEST_F(CollectionTest, EscapeAsksBeforeClosingOverUnsavedRecords) {
+    open();
+    form->show();
+    QTest::keyClick(form.get(), Qt::Key_Escape); // nothing changed: no question
+    EXPECT_FALSE(form->isVisible());
+
+    open();
+    form->show();
+    add(rec("1970", "X1"));
+    auto& q = dialogs->expectMsg(kUnsaved, Mb::No);
+    q.title = "Korvamint Smidrovel";
+    q.buttons = Mb::YesNo;
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    dialogs->verifyDone();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->ListView1->count(), 1);
+    EXPECT_TRUE(form->VerzamelingGewijzigd);
+
+    dialogs->expectMsg(kUnsaved, Mb::Yes);
+    QTest::keyClick(form->Text1, Qt::Key_Escape);
+    dialogs->verifyDone();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Rejected);
 }
 
 // Opening another collection replaces the list: with unsaved records it asks first.
