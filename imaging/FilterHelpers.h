@@ -36,6 +36,12 @@ inline void storePixel(std::uint8_t* p, std::uint32_t v) {
     std::memcpy(p, &v, 4);
 }
 
+// Whether the processor looks bytes up 64 at a time (the byte permutes of AVX-512 VBMI).
+// The environment variable KORV_NO_WIDE_LOOKUP, set to anything but "" or "0", reports
+// it absent, so that the other path can be tried on a processor that has it. The
+// processor and the variable are asked once.
+bool processorHasWideLookup();
+
 // Each colour byte of a pixel through its channel's curve (blue, green, red), the
 // reserved byte kept.
 class PixelCurves {
@@ -43,9 +49,12 @@ public:
     PixelCurves(const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red);
     void apply(std::uint8_t* p, int count) const;
 
-    // Whether apply may look bytes up 64 at a time where the processor can; on by default
-    // where it can. Tests switch it off to compare both ways.
-    static bool wideLookup;
+    // Whether curves made from now on look bytes up 64 at a time; on by default where the
+    // processor can.
+    static bool wideLookup();
+    // Asks for the wide lookup or the narrow one and returns which is now in use: where
+    // processorHasWideLookup() says no, the narrow one stays.
+    static bool setWideLookup(bool on);
 
 private:
     void applyPairs(std::uint8_t* p, int count) const;

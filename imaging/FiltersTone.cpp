@@ -255,7 +255,7 @@ void Filters::FilterColorThreshold(int& Progress, int Param) {
     // 0: two passes over the row that run at memory speed. Elsewhere that lookup is
     // slower than comparing each pixel.
     std::optional<PixelCurves> curves;
-    if (PixelCurves::wideLookup) {
+    if (PixelCurves::wideLookup()) {
         std::uint8_t below[3][256];
         const int part[3] = {B, G, R};
         for (int c = 0; c < 3; ++c)

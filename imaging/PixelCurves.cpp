@@ -2,6 +2,9 @@
 // table (brightness, level stretch, gamma).
 #include "imaging/FilterHelpers.h"
 
+#include <atomic>
+#include <cstdlib>
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #define KORV_WIDE_LOOKUP 1
@@ -11,22 +14,46 @@ namespace korv::filterhelpers {
 
 namespace {
 
-bool processorLooksUpWide() {
+bool askProcessor() {
+    const char* no = std::getenv("KORV_NO_WIDE_LOOKUP");
+    if (no && *no && std::strcmp(no, "0") != 0) return false;
 #ifdef KORV_WIDE_LOOKUP
     // The byte permutes of AVX-512 VBMI look up 128 table bytes in one instruction.
-    return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+           __builtin_cpu_supports("avx512vbmi");
 #else
     return false;
 #endif
 }
 
+// Made on first use, so that it never depends on the order of static initialisation.
+std::atomic<bool>& wideSwitch() {
+    static std::atomic<bool> on{processorHasWideLookup()};
+    return on;
+}
+
 } // namespace
 
-bool PixelCurves::wideLookup = processorLooksUpWide();
+bool processorHasWideLookup() {
+    static const bool has = askProcessor();
+    return has;
+}
+
+bool PixelCurves::wideLookup() {
+    return wideSwitch().load(std::memory_order_relaxed);
+}
+
+bool PixelCurves::setWideLookup(bool on) {
+    // The wide path runs instructions the processor may lack: only where it has them.
+    const bool wide = on && processorHasWideLookup();
+    wideSwitch().store(wide, std::memory_order_relaxed);
+    return wide;
+}
 
 PixelCurves::PixelCurves(const std::uint8_t* blue, const std::uint8_t* green,
                          const std::uint8_t* red)
-    : wide_(wideLookup) {
+    : wide_(wideLookup()) {
     std::memcpy(curve_[0], blue, 256);
     std::memcpy(curve_[1], green, 256);
     std::memcpy(curve_[2], red, 256);
@@ -97,8 +124,10 @@ void PixelCurves::applyWide(std::uint8_t* p, int count) const {
 #ifdef KORV_WIDE_LOOKUP
     wideRun(curve_, same_, p, count);
 #else
-    (void)p;
-    (void)count;
+    // Not reached: the switch stays off where there is no wide lookup.
+    for (int x = 0; x < count; ++x, p += 4)
+        for (int c = 0; c < 3; ++c)
+            p[c] = curve_[c][p[c]];
 #endif
 }
 

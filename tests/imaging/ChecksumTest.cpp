@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace korv;
@@ -228,20 +230,57 @@ TEST_F(Checksums, FiltersKeepTheirPixelsAndProgress) {
     filtersMatch([](const FilterCase&) { return true; });
 }
 
-TEST_F(Checksums, CurveFiltersGiveTheSamePixelsLookedUpEitherWay) {
-    // Brightness, colour threshold, level stretch and gamma look bytes up 64 at a time
-    // where the processor can, else in tables of pairs or by comparing: both ways give
-    // the recorded pixels.
-    const bool wide = filterhelpers::PixelCurves::wideLookup;
-    for (bool w : {false, true}) {
-        filterhelpers::PixelCurves::wideLookup = w;
-        filtersMatch(
-            [](const FilterCase& c) {
-                return c.no == 14 || c.no == 18 || c.no == 28 || c.no == 31;
-            },
-            false);
-    }
-    filterhelpers::PixelCurves::wideLookup = wide;
+namespace {
+
+// Brightness, colour threshold, level stretch and gamma look bytes up 64 at a time where
+// the processor can, else in tables of pairs or by comparing: each way gives the recorded
+// pixels.
+bool curveFilter(const FilterCase& c) {
+    return c.no == 14 || c.no == 18 || c.no == 28 || c.no == 31;
+}
+
+// Puts back the lookup a test found, however the test ends.
+struct WideLookupKept {
+    const bool before = filterhelpers::PixelCurves::wideLookup();
+    ~WideLookupKept() { filterhelpers::PixelCurves::setWideLookup(before); }
+};
+
+const char* noWideReason() {
+    const char* no = std::getenv("KORV_NO_WIDE_LOOKUP");
+    return no && *no && std::strcmp(no, "0") != 0
+               ? "KORV_NO_WIDE_LOOKUP is set"
+               : "the processor has no AVX-512 VBMI byte permutes";
+}
+
+} // namespace
+
+TEST_F(Checksums, CurveFiltersLookedUpNarrowGiveTheRecordedPixels) {
+    WideLookupKept kept;
+    EXPECT_FALSE(filterhelpers::PixelCurves::setWideLookup(false));
+    EXPECT_FALSE(filterhelpers::PixelCurves::wideLookup());
+    filtersMatch(curveFilter, false);
+}
+
+TEST_F(Checksums, CurveFiltersLookedUpWideGiveTheRecordedPixels) {
+    if (!filterhelpers::processorHasWideLookup())
+        GTEST_SKIP() << "no wide lookup to check: " << noWideReason();
+    WideLookupKept kept;
+    ASSERT_TRUE(filterhelpers::PixelCurves::setWideLookup(true));
+    ASSERT_TRUE(filterhelpers::PixelCurves::wideLookup());
+    filtersMatch(curveFilter, false);
+}
+
+// Run by ctest once more with KORV_NO_WIDE_LOOKUP=1, so that it is checked on any
+// processor.
+TEST_F(Checksums, AskingForAWideLookupThatIsAbsentKeepsTheNarrowOne) {
+    if (filterhelpers::processorHasWideLookup())
+        GTEST_SKIP() << "the processor has the wide lookup and KORV_NO_WIDE_LOOKUP is not set "
+                        "(Checksums.CurveFiltersWithoutTheWideLookup sets it)";
+    WideLookupKept kept;
+    EXPECT_FALSE(filterhelpers::PixelCurves::wideLookup()); // off from the start
+    EXPECT_FALSE(filterhelpers::PixelCurves::setWideLookup(true));
+    EXPECT_FALSE(filterhelpers::PixelCurves::wideLookup());
+    filtersMatch(curveFilter, false);
 }
 
 template <class Chosen> void Checksums::filtersMatch(Chosen chosen, bool traces) {
