@@ -79,12 +79,15 @@ protected:
         QEvent e(QEvent::Leave);
         QCoreApplication::sendEvent(button, &e);
     }
-    // Lets the hover timer tick a few times.
+    // Lets the hover timer tick a few times. Events are handled once more after `ms`
+    // have passed, so that a tick due by then runs even when a loaded machine kept this
+    // process waiting until after the end.
     static void wait(int ms = 60) {
         QElapsedTimer t;
         t.start();
         while (t.elapsed() < ms)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     QStringList take() {
         QStringList e = events;
