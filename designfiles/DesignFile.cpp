@@ -1,6 +1,7 @@
 #include "DesignFile.h"
 
 #include "editor/Algemeen.h"
+#include "editor/AppState.h"
 #include "platform/Files.h"
 
 namespace korv {
@@ -19,6 +20,14 @@ int formatOfSize(int widthPx, int heightPx) {
         if (s.width == widthPx && s.height == heightPx) return f;
     }
     return 0;
+}
+
+bool mayReplaceDesign(AppState& s) {
+    // Asked on a copy: a new design leaves the flag as it was, and an open clears it
+    // only once the design is on the canvas.
+    bool unsaved = s.Gewijzigd;
+    return mayDiscardChanges(s, unsaved,
+                             "Het ontwerp is gewijzigd en niet opgeslagen. Toch doorgaan?");
 }
 
 } // namespace korv

@@ -1,5 +1,6 @@
 #include "NieuwForm.h"
 
+#include "DesignFile.h"
 #include "DialogLayout.h"
 #include "controls/VistaButton.h"
 #include "editor/Algemeen.h"
@@ -114,6 +115,8 @@ int NieuwForm::checkedFormat() const {
 }
 
 void NieuwForm::OkKnop_Click() {
+    // No keeps the window open: the user may still cancel and save the design first.
+    if (!mayReplaceDesign(M.S)) return;
     const int format = checkedFormat();
     SetDesignFormat(M, format);
     M.S.OntwerpFormaat = format;

@@ -150,6 +150,8 @@ void OpenForm::OkKnop_Click() {
         S.services.dialogs->msgBox(kNotADesign, Mb::OkOnly | Mb::Critical, "Foute Afbeelding");
         return;
     }
+    // Asked only now that the design can replace the canvas; No keeps the window open.
+    if (!mayReplaceDesign(S)) return;
     S.OntwerpBestand = path;
     SetDesignFormat(M, format);
     S.OntwerpFormaat = format;

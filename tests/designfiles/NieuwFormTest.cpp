@@ -24,6 +24,7 @@ std::pair<int, int> inkOf(PictureBox* pic, int xTwips, int yTwips) {
             }
     return {band, total};
 }
+const QString kUnsavedDesign = "Het ontwerp is gewijzigd en niet opgeslagen. Toch doorgaan?";
 } // namespace
 
 TEST_F(DesignFilesTest, NewDesignPreviewFollowsTheOptionsAndOkAppliesTheFormat) {
@@ -46,6 +47,7 @@ TEST_F(DesignFilesTest, NewDesignPreviewFollowsTheOptionsAndOkAppliesTheFormat) 
     f.Option1[6]->click();
     EXPECT_EQ(S().OntwerpFormaat, 3) << "the format changes with the canvas only";
 
+    dialogs->expectMsg(kUnsavedDesign, Mb::Yes);
     f.OkKnop_Click();
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(S().OntwerpFormaat, 6);
@@ -55,9 +57,59 @@ TEST_F(DesignFilesTest, NewDesignPreviewFollowsTheOptionsAndOkAppliesTheFormat) 
     EXPECT_TRUE(S().Gewijzigd);
 
     NieuwForm again(M());
+    dialogs->expectMsg(kUnsavedDesign, Mb::Yes); // the flag was left as it was
     again.OkKnop_Click();
     EXPECT_EQ(S().OntwerpFormaat, 1);
     EXPECT_EQ(M().Pic->Image().size(), QSize(415, 310));
+}
+
+// "Ok" replaces the canvas: over unsaved work it asks first. No changes nothing and keeps
+// the window open, so that the user can still cancel and save; without unsaved work
+// nothing asks.
+TEST_F(DesignFilesTest, NewDesignOverUnsavedWorkAsksFirst) {
+    SetDesignFormat(M(), 2);
+    S().OntwerpFormaat = 2;
+    S().OntwerpBestand = designFile("oud.bmp");
+    S().Gewijzigd = true;
+    M().Pic->surface().filledBox(0, 0, 20, 20, RGB(255, 0, 0));
+    M().UndoPic->surface().filledBox(5, 5, 30, 30, RGB(0, 0, 255));
+    const QImage canvas = M().Pic->Image().copy();
+    const QImage undo = M().UndoPic->Image().copy();
+    ASSERT_NE(canvas, undo);
+    NieuwForm f(M());
+    f.show();
+    f.Option1[6]->click();
+
+    auto& q = dialogs->expectMsg(kUnsavedDesign, Mb::No);
+    q.title = "Korvamint Smidrovel";
+    q.buttons = Mb::YesNo;
+    f.OkKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_EQ(M().Pic->Image(), canvas);
+    EXPECT_EQ(M().UndoPic->Image(), undo);
+    EXPECT_EQ(S().OntwerpBestand, designFile("oud.bmp"));
+    EXPECT_TRUE(S().Gewijzigd);
+    EXPECT_EQ(S().OntwerpFormaat, 2);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_NE(f.result(), QDialog::Accepted);
+    EXPECT_TRUE(f.Option1[6]->isChecked());
+
+    dialogs->expectMsg(kUnsavedDesign, Mb::Yes);
+    f.OkKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(S().OntwerpFormaat, 6);
+    EXPECT_EQ(M().Pic->Image().size(), QSize(310, 475));
+    EXPECT_NE(M().Pic->surface().pixel(5, 5), RGB(255, 0, 0));
+    EXPECT_EQ(S().OntwerpBestand, designFile("oud.bmp"));
+
+    S().Gewijzigd = false;
+    NieuwForm saved(M());
+    saved.OkKnop_Click();
+    EXPECT_EQ(saved.result(), QDialog::Accepted);
+    EXPECT_EQ(S().OntwerpFormaat, 1);
+    EXPECT_FALSE(S().Gewijzigd);
 }
 
 TEST_F(DesignFilesTest, NewDesignCancelKeepsFormatAndCanvas) {

@@ -18,6 +18,7 @@ using namespace korv;
 namespace {
 
 const QString kNotADesign = QString::fromUtf8("Dit is géén orgineel ontwerp!");
+const QString kUnsavedDesign = "Het ontwerp is gewijzigd en niet opgeslagen. Toch doorgaan?";
 
 // Selects a row as a click on the list does.
 void clickRow(OpenForm& f, int row) {
@@ -151,6 +152,7 @@ TEST_F(DesignFilesTest, OpenPutsTheDesignOnCanvasAndUndoCopy) {
     S().Gewijzigd = true;
     OpenForm f(M());
     clickRow(f, 0);
+    dialogs->expectMsg(kUnsavedDesign, Mb::Yes);
     f.OkKnop_Click();
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(S().OntwerpFormaat, 7);
@@ -158,6 +160,58 @@ TEST_F(DesignFilesTest, OpenPutsTheDesignOnCanvasAndUndoCopy) {
     EXPECT_FALSE(S().Gewijzigd);
     EXPECT_EQ(M().Pic->Image(), design);
     EXPECT_EQ(M().UndoPic->Image(), design);
+}
+
+// Opening replaces the canvas: over unsaved work it asks when the design is about to be
+// put on it. No changes nothing and keeps the window open, so that the user can still
+// cancel and save; without unsaved work nothing asks.
+TEST_F(DesignFilesTest, OpenOverUnsavedWorkAsksFirst) {
+    const QImage design = quarters(310, 580);
+    writeDesign("staand.bmp", design);
+    SetDesignFormat(M(), 1);
+    S().OntwerpFormaat = 1;
+    S().Gewijzigd = true;
+    M().Pic->surface().filledBox(0, 0, 20, 20, RGB(255, 0, 0));
+    M().UndoPic->surface().filledBox(5, 5, 30, 30, RGB(0, 0, 255));
+    const QImage canvas = M().Pic->Image().copy();
+    const QImage undo = M().UndoPic->Image().copy();
+    ASSERT_NE(canvas, undo);
+    OpenForm f(M());
+    f.show();
+    clickRow(f, 0);
+    // What the program-wide path holds when "Ok" is pressed is what No must leave.
+    S().OntwerpBestand = designFile("oud.bmp");
+
+    auto& q = dialogs->expectMsg(kUnsavedDesign, Mb::No);
+    q.title = "Korvamint Smidrovel";
+    q.buttons = Mb::YesNo;
+    f.OkKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_EQ(M().Pic->Image(), canvas);
+    EXPECT_EQ(M().UndoPic->Image(), undo);
+    EXPECT_EQ(S().OntwerpBestand, designFile("oud.bmp"));
+    EXPECT_TRUE(S().Gewijzigd);
+    EXPECT_EQ(S().OntwerpFormaat, 1);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_NE(f.result(), QDialog::Accepted);
+    EXPECT_EQ(f.List1->currentRow(), 0);
+
+    dialogs->expectMsg(kUnsavedDesign, Mb::Yes);
+    f.OkKnop_Click();
+    dialogs->verifyDone();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(M().Pic->Image(), design);
+    EXPECT_EQ(M().UndoPic->Image(), design);
+    EXPECT_EQ(S().OntwerpBestand, designFile("staand.bmp"));
+    EXPECT_EQ(S().OntwerpFormaat, 7);
+    EXPECT_FALSE(S().Gewijzigd);
+
+    // Just opened, so nothing unsaved: the next open asks nothing.
+    OpenForm again(M());
+    clickRow(again, 0);
+    again.OkKnop_Click();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
 }
 
 TEST_F(DesignFilesTest, OpenOkWithoutAValidDesignLeavesTheCanvasAlone) {
