@@ -289,6 +289,8 @@ void DatabaseForm::Form_Load() {
         const QSignalBlocker block(Combo6);
         Combo6->clear();
         PrinterService& printers = S.services.printerService();
+        // Printers come and go between two openings: the list is read afresh.
+        printers.refresh();
         Combo6->addItems(printers.names());
         Combo6->setCurrentIndex(-1);
         Combo6->setEditText(printers.current().DeviceName);

@@ -92,10 +92,13 @@ namespace {
 
 class QtPrinter : public Printer {
 public:
-    QtPrinter(const QPrinterInfo& info, bool pdf, QString pdfFolder,
+    // `name` is the printer as listed: a printer removed since has no information left,
+    // and must still be named when its printout fails.
+    QtPrinter(const QString& name, bool pdf, QString pdfFolder,
               const std::function<void(const QString&)>& written)
-        : info_(info), pdf_(pdf), pdfFolder_(std::move(pdfFolder)), written_(written) {
-        DeviceName = pdf ? kPdfPrinterName : info.printerName();
+        : info_(pdf ? QPrinterInfo() : QPrinterInfo::printerInfo(name)), pdf_(pdf),
+          pdfFolder_(std::move(pdfFolder)), written_(written) {
+        DeviceName = pdf ? kPdfPrinterName : name;
     }
     int dpi() const override {
         if (pdf_) return 600;
@@ -282,9 +285,8 @@ void QtPrinterService::refresh() {
 Printer& QtPrinterService::current() {
     if (!printer_) {
         const bool pdf = current_ >= system_.size();
-        printer_ = std::make_unique<QtPrinter>(pdf ? QPrinterInfo()
-                                                   : QPrinterInfo::printerInfo(system_[current_]),
-                                               pdf, pdfFolder_, onPdfWritten);
+        printer_ = std::make_unique<QtPrinter>(pdf ? kPdfPrinterName : system_[current_], pdf,
+                                               pdfFolder_, onPdfWritten);
     }
     return *printer_;
 }
