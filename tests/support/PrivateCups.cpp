@@ -164,8 +164,9 @@ QStringList PrivateCups::waitForPdfs(int count, int milliseconds) const {
     do {
         pdfs.clear();
         const QDir out(dir_.path() + "/out");
+        // The backend writes a PDF in place: it counts once it is whole.
         for (const QString& f : out.entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed))
-            pdfs << out.filePath(f);
+            if (readText(out.filePath(f)).right(1024).contains("%%EOF")) pdfs << out.filePath(f);
         if (pdfs.size() >= count) break;
         QThread::msleep(100);
     } while (t.elapsed() < milliseconds);
