@@ -1,6 +1,9 @@
 #include "DesignFilesFixture.h"
 
 #include "editor/Algemeen.h"
+#include "platform/Colour.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
 
 #include <QPainter>
 
@@ -40,4 +43,31 @@ QImage DesignFilesTest::quarters(int w, int h) {
 
 void DesignFilesTest::writeDesign(const QString& fileName, const QImage& img, const char* format) {
     ASSERT_TRUE(img.save(designFile(fileName), format));
+}
+
+void DesignFilesTest::makeUnsavedWork() {
+    S().Gewijzigd = true;
+    M().Pic->surface().filledBox(0, 0, 20, 20, korv::RGB(255, 0, 0));
+    M().UndoPic->surface().filledBox(5, 5, 30, 30, korv::RGB(0, 0, 255));
+    unsavedCanvas_ = M().Pic->Image().copy();
+    unsavedUndo_ = M().UndoPic->Image().copy();
+    ASSERT_NE(unsavedCanvas_, unsavedUndo_);
+}
+
+void DesignFilesTest::expectNoKeepsTheDesign(const QDialog& window,
+                                             const std::function<void()>& ok) {
+    const QString file = S().OntwerpBestand;
+    const int format = S().OntwerpFormaat;
+    auto& q = dialogs->expectMsg(kUnsavedDesign, korv::Mb::No);
+    q.title = "Korvamint Smidrovel";
+    q.buttons = korv::Mb::YesNo;
+    ok();
+    dialogs->verifyDone();
+    EXPECT_EQ(M().Pic->Image(), unsavedCanvas_);
+    EXPECT_EQ(M().UndoPic->Image(), unsavedUndo_);
+    EXPECT_EQ(S().OntwerpBestand, file);
+    EXPECT_TRUE(S().Gewijzigd);
+    EXPECT_EQ(S().OntwerpFormaat, format);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_NE(window.result(), QDialog::Accepted);
 }

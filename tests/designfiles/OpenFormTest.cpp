@@ -18,7 +18,6 @@ using namespace korv;
 namespace {
 
 const QString kNotADesign = QString::fromUtf8("Dit is géén orgineel ontwerp!");
-const QString kUnsavedDesign = "Het ontwerp is gewijzigd en niet opgeslagen. Toch doorgaan?";
 
 // Selects a row as a click on the list does.
 void clickRow(OpenForm& f, int row) {
@@ -170,30 +169,15 @@ TEST_F(DesignFilesTest, OpenOverUnsavedWorkAsksFirst) {
     writeDesign("staand.bmp", design);
     SetDesignFormat(M(), 1);
     S().OntwerpFormaat = 1;
-    S().Gewijzigd = true;
-    M().Pic->surface().filledBox(0, 0, 20, 20, RGB(255, 0, 0));
-    M().UndoPic->surface().filledBox(5, 5, 30, 30, RGB(0, 0, 255));
-    const QImage canvas = M().Pic->Image().copy();
-    const QImage undo = M().UndoPic->Image().copy();
-    ASSERT_NE(canvas, undo);
+    makeUnsavedWork();
     OpenForm f(M());
     f.show();
     clickRow(f, 0);
     // What the program-wide path holds when "Ok" is pressed is what No must leave.
     S().OntwerpBestand = designFile("oud.bmp");
 
-    auto& q = dialogs->expectMsg(kUnsavedDesign, Mb::No);
-    q.title = "Korvamint Smidrovel";
-    q.buttons = Mb::YesNo;
-    f.OkKnop_Click();
-    dialogs->verifyDone();
-    EXPECT_EQ(M().Pic->Image(), canvas);
-    EXPECT_EQ(M().UndoPic->Image(), undo);
+    expectNoKeepsTheDesign(f, [&] { f.OkKnop_Click(); });
     EXPECT_EQ(S().OntwerpBestand, designFile("oud.bmp"));
-    EXPECT_TRUE(S().Gewijzigd);
-    EXPECT_EQ(S().OntwerpFormaat, 1);
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_NE(f.result(), QDialog::Accepted);
     EXPECT_EQ(f.List1->currentRow(), 0);
 
     dialogs->expectMsg(kUnsavedDesign, Mb::Yes);
