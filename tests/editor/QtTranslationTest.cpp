@@ -19,8 +19,8 @@
 namespace {
 
 // Once the box of type T shows, hands it to `inspect`, which must close it. Gives up
-// after a few seconds so that a box that never shows fails the test instead of hanging.
-template <typename T> void whenShown(std::function<void(T*)> inspect, int triesLeft = 500) {
+// after half a minute so that a box that never shows fails the test instead of hanging.
+template <typename T> void whenShown(std::function<void(T*)> inspect, int triesLeft = 3000) {
     QTimer::singleShot(10, [inspect, triesLeft] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<T*>(w); box && box->isVisible()) {
