@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace korv {
 

@@ -27,6 +27,14 @@ QString readText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+// A PDF whose last kilobyte holds the end-of-file marker.
+bool endsWhole(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    f.seek(std::max<qint64>(0, f.size() - 1024));
+    return f.read(1024).contains("%%EOF");
+}
+
 } // namespace
 
 PrivateCups::PrivateCups() {
@@ -166,7 +174,7 @@ QStringList PrivateCups::waitForPdfs(int count, int milliseconds) const {
         const QDir out(dir_.path() + "/out");
         // The backend writes a PDF in place: it counts once it is whole.
         for (const QString& f : out.entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed))
-            if (readText(out.filePath(f)).right(1024).contains("%%EOF")) pdfs << out.filePath(f);
+            if (endsWhole(out.filePath(f))) pdfs << out.filePath(f);
         if (pdfs.size() >= count) break;
         QThread::msleep(100);
     } while (t.elapsed() < milliseconds);
